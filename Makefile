@@ -1,0 +1,55 @@
+# The two commands of the README: `make run` and `make test`.
+# Everything below them (package install, configure, build, reference files)
+# is done on demand, so both work on a fresh Debian 12 machine.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 300
+
+.PHONY: all deps configure build run test test-main test-asan bench fuzz format clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/bin/qinghe
+
+test: test-main test-asan
+
+test-main: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The core and its tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQINGHE_CORE_ONLY=ON \
+	  -DQINGHE_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bench/qinghe-bench
+
+# libFuzzer target for the SQL translator (clang). FUZZ_SECONDS=300 by default.
+fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQINGHE_CORE_ONLY=ON \
+	  -DQINGHE_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target jetsql-fuzz
+	mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/fuzz/jetsql-fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	  $(FUZZ_BUILD)/corpus fuzz/seeds
+
+format:
+	find src tools tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

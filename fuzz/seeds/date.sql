@@ -1,0 +1,1 @@
+Select top 1 * from huangdao where gn = #2024-1-05#

@@ -1,0 +1,1 @@
+select mz from (select '张' + a.zi + b.zi + '(85分)' as mz,(a.px + b.px + a.id) as px from (select top 3 zi,px,id from word order by px)a, (select zi,px from word) b union select zi,px from word) p where px > 0 order by px

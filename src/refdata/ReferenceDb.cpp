@@ -110,7 +110,6 @@ std::string_view Trimmed(std::string_view s) {
     return s;
 }
 
-const FieldValue kNull{};
 
 }  // namespace
 

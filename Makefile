@@ -53,3 +53,9 @@ format:
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+
+# Regenerates the committed VSOP87 table of the Earth from the pinned npm package.
+.PHONY: vsop87
+vsop87:
+	npm ci --ignore-scripts
+	node scripts/extract-vsop87.mjs

@@ -92,6 +92,12 @@ int DayOf(Moment m) {
     return static_cast<int>(day);
 }
 
+Moment RoundedToSecond(Moment m) {
+    std::int64_t s = (m.ms + 500) / 1000;
+    if ((m.ms + 500) % 1000 < 0) --s;  // floor, also before 1970
+    return {s * 1000};
+}
+
 int SecondOfDay(Moment m) {
     return static_cast<int>((m.ms - static_cast<std::int64_t>(DayOf(m)) * kMsPerDay) / 1000);
 }

@@ -45,6 +45,7 @@ inline constexpr std::int64_t kMsPerDay = 86'400'000;
 
 Moment MomentOf(const CivilDate& d, int hour = 0, int minute = 0, int second = 0);
 int DayOf(Moment m);  // serial day number, time of day dropped
+Moment RoundedToSecond(Moment m);  // to the nearest whole second, halves up
 inline CivilDate DateOf(Moment m) { return CivilFromDays(DayOf(m)); }
 int SecondOfDay(Moment m);  // [0, 86399]
 

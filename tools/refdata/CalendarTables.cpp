@@ -50,8 +50,7 @@ void FillJQ(BuildDb& db) {
     for (int year = kFirstTermYear; year <= kLastTermYear; ++year)
         for (int n = 0; n < 24; ++n) {
             // Moments to the second, rounded: the table's SJ carries no fractions.
-            Moment m = astro::ExactSolarTermMoment(year, n);
-            m.ms = (m.ms + 500) / 1000 * 1000;
+            const Moment m = RoundedToSecond(astro::ExactSolarTermMoment(year, n));
             row.Bind(1, year).Bind(2, std::string(SolarTermName(n))).Bind(3, MomentText(m)).Step();
         }
 }

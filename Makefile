@@ -54,8 +54,9 @@ format:
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
 
-# Regenerates the committed VSOP87 table of the Earth from the pinned npm package.
-.PHONY: vsop87
-vsop87:
+# Regenerates the committed astronomical tables (VSOP87 Earth, observed Delta T) from the
+# pinned npm package.
+.PHONY: astronomy-data
+astronomy-data:
 	npm ci --ignore-scripts
-	node scripts/extract-vsop87.mjs
+	node scripts/extract-astronomy-data.mjs

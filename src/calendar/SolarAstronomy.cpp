@@ -3,8 +3,10 @@
 // nutation and aberration (Meeus, Astronomical Algorithms, 2nd ed., chapters 22 and 25).
 #include "calendar/SolarAstronomy.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "calendar/DeltaTObserved.h"
 #include "calendar/SolarTerms.h"
 #include "calendar/Vsop87Earth.h"
 
@@ -88,16 +90,20 @@ constexpr NutationTerm kNutation[] = {
     {2, -1, 0, 2, 2, -3, 0},
 };
 
-double Series(std::span<const Vsop87Term> terms, double tau) {
+// Terms below `minAmplitude` are skipped: the radius vector needs only some 1e-7 au (2e-6" of
+// aberration), while the longitude keeps every term.
+double Series(std::span<const Vsop87Term> terms, double tau, double minAmplitude) {
     double sum = 0;
-    for (const Vsop87Term& t : terms) sum += t.a * std::cos(t.b + t.c * tau);
+    for (const Vsop87Term& t : terms)
+        if (t.a >= minAmplitude) sum += t.a * std::cos(t.b + t.c * tau);
     return sum;
 }
 
 template <std::size_t N>
-double Evaluate(const std::array<std::span<const Vsop87Term>, N>& series, double tau) {
+double Evaluate(const std::array<std::span<const Vsop87Term>, N>& series, double tau,
+                double minAmplitude = 0) {
     double sum = 0;
-    for (std::size_t i = N; i-- > 0;) sum = sum * tau + Series(series[i], tau);
+    for (std::size_t i = N; i-- > 0;) sum = sum * tau + Series(series[i], tau, minAmplitude);
     return sum;
 }
 
@@ -133,23 +139,23 @@ double NutationInLongitude(double jde) {
 
 double SunApparentLongitude(double jde) {
     const double tau = (jde - kJ2000) / 365250.0;  // Julian millennia
-    const double t = tau * 10.0;                   // Julian centuries
     const double earthL = Evaluate(EarthL(), tau);
-    const double earthB = Evaluate(EarthB(), tau);
-    const double earthR = Evaluate(EarthR(), tau);
-    // Geometric geocentric longitude and latitude of the sun (VSOP87 dynamical frame).
+    const double earthR = Evaluate(EarthR(), tau, 1e-7);
+    // Geometric geocentric longitude of the sun (VSOP87 dynamical frame).
     const double theta = Normalize360(earthL * kDegPerRad + 180.0);
-    const double beta = -earthB * kDegPerRad;
-    // FK5 frame (Meeus 25.9).
-    const double lambdaPrime = (theta - 1.397 * t - 0.00031 * t * t) / kDegPerRad;
-    const double fk5 = -0.09033 + 0.03916 * (std::cos(lambdaPrime) + std::sin(lambdaPrime)) *
-                                      std::tan(beta / kDegPerRad);
+    // FK5 frame (Meeus 25.9). Its latitude term, 0.03916" (cos λ' + sin λ') tan β, stays below
+    // 1e-6" for the sun (|β| < 1.2"), so the latitude series is not evaluated.
+    const double fk5 = -0.09033;
     // Annual aberration, light-time included (Meeus 25.10).
     const double aberration = -20.4898 / earthR;
     return Normalize360(theta + (fk5 + NutationInLongitude(jde) + aberration) / kArcsecPerDeg);
 }
 
-double DeltaTSeconds(double y) {
+namespace {
+
+// Espenak & Meeus polynomials (NASA Five Millennium Canon of Solar Eclipses), used before the
+// observed series begins.
+double EspenakMeeusDeltaT(double y) {
     if (y < 1800 || y >= 2150) {
         const double u = (y - 1820) / 100.0;
         return -20 + 32 * u * u;
@@ -191,6 +197,21 @@ double DeltaTSeconds(double y) {
     }
     const double u = (y - 1820) / 100.0;
     return -20 + 32 * u * u - 0.5628 * (2150 - y);
+}
+
+}  // namespace
+
+double DeltaTSeconds(double y) {
+    const std::span<const DeltaTSample> observed = ObservedDeltaT();
+    if (y < observed.front().year) return EspenakMeeusDeltaT(y);
+    // After the last observation no prediction is attempted: the decade-long swings of the
+    // Earth's rotation outweigh any trend, so the last observed value is held.
+    if (y >= observed.back().year) return observed.back().seconds;
+    const auto next = std::upper_bound(observed.begin(), observed.end(), y,
+                                       [](double v, const DeltaTSample& s) { return v < s.year; });
+    const DeltaTSample& a = *(next - 1);
+    const DeltaTSample& b = *next;
+    return a.seconds + (b.seconds - a.seconds) * (y - a.year) / (b.year - a.year);
 }
 
 double SunLongitudeMoment(double longitudeDeg, double guessJde) {

@@ -17,8 +17,10 @@ double SunApparentLongitude(double jde);
 // Nutation in longitude, arcseconds (IAU 1980 series, Meeus Table 22.A).
 double NutationInLongitude(double jde);
 
-// TT - UT in seconds for a decimal year (Espenak & Meeus polynomials, NASA Five Millennium
-// Canon of Solar Eclipses, valid -1999..3000).
+// TT - UT in seconds for a decimal year: the observed USNO/IERS values from 1890 to the last
+// published month (interpolated), the Espenak & Meeus polynomials before 1890, and the last
+// observed value held after it (the future change of Delta T, a minute or two by 2100, cannot
+// be known in advance).
 double DeltaTSeconds(double decimalYear);
 
 // The JDE at which the apparent longitude equals `longitudeDeg`, searched from `guessJde`

@@ -9,7 +9,8 @@
 namespace {
 
 void LunarSweep1900To2100(benchmark::State& state) {
-    const int first = qinghe::DaysFromCivil(1900, 1, 31), last = qinghe::DaysFromCivil(2100, 12, 31);
+    const int first = qinghe::DaysFromCivil(1900, 1, 31),
+              last = qinghe::DaysFromCivil(2100, 12, 31);
     for (auto _ : state) {
         int sum = 0;
         for (int day = first; day <= last; ++day) sum += qinghe::SolarToLunarDays(day).Day;

@@ -9,7 +9,9 @@
 
 namespace qinghe {
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -24,25 +26,27 @@ bool IsValidCivil(int year, int month, int day) {
 int DaysFromCivil(int year, int month, int day) {
     const int y = year - (month <= 2 ? 1 : 0);
     const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yoe = y - era * 400;                                          // [0, 399]
+    const int yoe = y - era * 400;                                             // [0, 399]
     const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;  // [0, 365]
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;                  // [0, 146096]
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;                     // [0, 146096]
     return era * 146097 + doe - 719468;
 }
 
 CivilDate CivilFromDays(int days) {
     const int z = days + 719468;
     const int era = (z >= 0 ? z : z - 146096) / 146097;
-    const int doe = z - era * 146097;                                    // [0, 146096]
+    const int doe = z - era * 146097;                                       // [0, 146096]
     const int yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
-    const int doy = doe - (365 * yoe + yoe / 4 - yoe / 100);             // [0, 365]
-    const int mp = (5 * doy + 2) / 153;                                  // [0, 11]
+    const int doy = doe - (365 * yoe + yoe / 4 - yoe / 100);                // [0, 365]
+    const int mp = (5 * doy + 2) / 153;                                     // [0, 11]
     const int day = doy - (153 * mp + 2) / 5 + 1;
     const int month = mp < 10 ? mp + 3 : mp - 9;
     return {yoe + era * 400 + (month <= 2 ? 1 : 0), month, day};
 }
 
-int DayOfYear(const CivilDate& d) { return DaysFromCivil(d) - DaysFromCivil(d.year, 1, 1) + 1; }
+int DayOfYear(const CivilDate& d) {
+    return DaysFromCivil(d) - DaysFromCivil(d.year, 1, 1) + 1;
+}
 
 std::string DateText(const CivilDate& d) {
     char buf[32];
@@ -113,12 +117,11 @@ std::string MomentText(Moment m) {
 bool ParseMoment(std::string_view text, Moment& out) {
     std::size_t pos = 0;
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
-    const bool ok = ReadField(text, pos, 4, y) && Expect(text, pos, '-') &&
-                    ReadField(text, pos, 2, mo) && Expect(text, pos, '-') &&
-                    ReadField(text, pos, 2, d) && Expect(text, pos, ' ') &&
-                    ReadField(text, pos, 2, h) && Expect(text, pos, ':') &&
-                    ReadField(text, pos, 2, mi) && Expect(text, pos, ':') &&
-                    ReadField(text, pos, 2, s) && pos == text.size();
+    const bool ok =
+        ReadField(text, pos, 4, y) && Expect(text, pos, '-') && ReadField(text, pos, 2, mo) &&
+        Expect(text, pos, '-') && ReadField(text, pos, 2, d) && Expect(text, pos, ' ') &&
+        ReadField(text, pos, 2, h) && Expect(text, pos, ':') && ReadField(text, pos, 2, mi) &&
+        Expect(text, pos, ':') && ReadField(text, pos, 2, s) && pos == text.size();
     if (!ok || !IsValidCivil(y, mo, d) || h > 23 || mi > 59 || s > 59) return false;
     out = MomentOf({y, mo, d}, h, mi, s);
     return true;

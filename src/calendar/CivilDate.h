@@ -22,7 +22,9 @@ bool IsValidCivil(int year, int month, int day);
 
 // The serial day number of a Gregorian date (1970-01-01 = 0) and back.
 int DaysFromCivil(int year, int month, int day);
-inline int DaysFromCivil(const CivilDate& d) { return DaysFromCivil(d.year, d.month, d.day); }
+inline int DaysFromCivil(const CivilDate& d) {
+    return DaysFromCivil(d.year, d.month, d.day);
+}
 CivilDate CivilFromDays(int days);
 
 // Ordinal of a date in its year, 1 January = 1.
@@ -44,9 +46,11 @@ struct Moment {
 inline constexpr std::int64_t kMsPerDay = 86'400'000;
 
 Moment MomentOf(const CivilDate& d, int hour = 0, int minute = 0, int second = 0);
-int DayOf(Moment m);  // serial day number, time of day dropped
+int DayOf(Moment m);               // serial day number, time of day dropped
 Moment RoundedToSecond(Moment m);  // to the nearest whole second, halves up
-inline CivilDate DateOf(Moment m) { return CivilFromDays(DayOf(m)); }
+inline CivilDate DateOf(Moment m) {
+    return CivilFromDays(DayOf(m));
+}
 int SecondOfDay(Moment m);  // [0, 86399]
 
 // "YYYY-MM-DD HH:MM:SS" (milliseconds dropped) and back; ParseMoment gives false on a text

@@ -10,7 +10,9 @@ namespace {
 constexpr const char* kElements[5] = {"木", "火", "土", "金", "水"};
 
 // Element index (kElements) of a stem counted from 甲 = 0.
-int StemElementIndex(int stem) { return (((stem + 9) % 10) / 2); }
+int StemElementIndex(int stem) {
+    return (((stem + 9) % 10) / 2);
+}
 
 constexpr int kBranchElementIndex[12] = {4, 4, 2, 0, 0, 2, 1, 1, 2, 3, 3, 2};  // 亥 子 丑 ... 戌
 

@@ -62,7 +62,9 @@ constexpr const char* kBranches[] = {"子", "丑", "寅", "卯", "辰", "巳",
 constexpr const char* kAnimals[] = {"鼠", "牛", "虎", "兔", "龙", "蛇",
                                     "马", "羊", "猴", "鸡", "狗", "猪"};
 
-int Mod(int n, int m) { return ((n % m) + m) % m; }
+int Mod(int n, int m) {
+    return ((n % m) + m) % m;
+}
 
 }  // namespace
 
@@ -107,7 +109,9 @@ LunarDate SolarToLunarDays(int serialDay) {
     return {};  // unreachable: the year's months cover the days up to the next new year
 }
 
-LunarDate SolarToLunar(const CivilDate& date) { return SolarToLunarDays(DaysFromCivil(date)); }
+LunarDate SolarToLunar(const CivilDate& date) {
+    return SolarToLunarDays(DaysFromCivil(date));
+}
 
 bool IsValidLunarDate(const LunarDate& d) {
     // Month and day below 1 are refused too: they would count backwards into another month.
@@ -142,9 +146,12 @@ std::string LunarDayName(int day) {
 
 std::string LunarMonthName(int month, bool leap) {
     std::string name = leap ? "闰" : "";
-    if (month >= 1 && month <= 10) name += kDigits[month - 1];
-    else if (month == 11) name += "十一";
-    else if (month == 12) name += "十二";
+    if (month >= 1 && month <= 10)
+        name += kDigits[month - 1];
+    else if (month == 11)
+        name += "十一";
+    else if (month == 12)
+        name += "十二";
     return name + "月";
 }
 

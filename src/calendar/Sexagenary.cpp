@@ -5,11 +5,14 @@
 namespace qinghe {
 namespace {
 
-constexpr std::string_view kStems[10] = {"癸", "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬"};
+constexpr std::string_view kStems[10] = {"癸", "甲", "乙", "丙", "丁",
+                                         "戊", "己", "庚", "辛", "壬"};
 constexpr std::string_view kBranches[12] = {"亥", "子", "丑", "寅", "卯", "辰",
                                             "巳", "午", "未", "申", "酉", "戌"};
 
-int Mod(int n, int m) { return ((n % m) + m) % m; }
+int Mod(int n, int m) {
+    return ((n % m) + m) % m;
+}
 
 // Month branches of the twelve 节 in term order: 小寒 丑, 立春 寅, ..., 大雪 子.
 constexpr int kJieBranch[12] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0, 1};
@@ -63,8 +66,8 @@ int MonthBranchFromCode(int code) {
     static constexpr struct {
         int firstCode;
         int branch;
-    } kRanges[] = {{1208, 1}, {1107, 0}, {1008, 11}, {908, 10}, {808, 9}, {707, 8}, {606, 7},
-                   {505, 6},  {405, 5},  {306, 4},   {204, 3},  {106, 2}};
+    } kRanges[] = {{1208, 1}, {1107, 0}, {1008, 11}, {908, 10}, {808, 9}, {707, 8},
+                   {606, 7},  {505, 6},  {405, 5},   {306, 4},  {204, 3}, {106, 2}};
     for (const auto& r : kRanges)
         if (code >= r.firstCode) return r.branch;
     return 1;  // 子 up to 105

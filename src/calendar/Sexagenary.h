@@ -12,8 +12,8 @@
 
 namespace qinghe {
 
-std::string StemText(int stem);      // 0 癸, 1 甲, ..., 9 壬; empty outside 0..9
-std::string BranchText(int branch);  // 0 亥, 1 子, ..., 11 戌; empty outside 0..11
+std::string StemText(int stem);         // 0 癸, 1 甲, ..., 9 壬; empty outside 0..9
+std::string BranchText(int branch);     // 0 亥, 1 子, ..., 11 戌; empty outside 0..11
 int StemNumber(std::string_view ch);    // -1 for a text that is not a stem
 int BranchNumber(std::string_view ch);  // -1 for a text that is not a branch
 

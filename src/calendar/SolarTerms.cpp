@@ -23,7 +23,9 @@ constexpr std::string_view kTermNames[24] = {
 
 }  // namespace
 
-std::string_view SolarTermName(int n) { return n >= 0 && n < 24 ? kTermNames[n] : ""; }
+std::string_view SolarTermName(int n) {
+    return n >= 0 && n < 24 ? kTermNames[n] : "";
+}
 
 int SolarTermNumber(std::string_view name) {
     for (int n = 0; n < 24; ++n)
@@ -53,11 +55,12 @@ bool IsJieTerm(std::string_view name) {
 bool IsBeforeJieMoment(int year, Moment birth) {
     try {
         char sql[512];
-        std::snprintf(sql, sizeof sql,
-                      "select top 1 SJ from JQ where YearA = %d  and JQ in "
-                      "('立春','惊蛰','清明','立夏','芒种','小暑','立秋','白露','寒露','立冬','大雪',"
-                      "'小寒') and FORMAT(SJ,'yyyy-mm-dd') = '%s'",
-                      year, DateText(DateOf(birth)).c_str());
+        std::snprintf(
+            sql, sizeof sql,
+            "select top 1 SJ from JQ where YearA = %d  and JQ in "
+            "('立春','惊蛰','清明','立夏','芒种','小暑','立秋','白露','寒露','立冬','大雪',"
+            "'小寒') and FORMAT(SJ,'yyyy-mm-dd') = '%s'",
+            year, DateText(DateOf(birth)).c_str());
         RefQuery q(ReferenceDb(kTgcode).ConnectionString(), sql);
         if (q.RecordCount() != 1) return false;
         Moment jie;

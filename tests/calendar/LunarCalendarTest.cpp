@@ -101,8 +101,10 @@ TEST(LunarYearTable, YearLengths) {
     // Every year has 12 or 13 months of 29 or 30 days.
     for (int y = kFirstLunarYear; y <= kLastLunarYear; ++y) {
         const int days = LunarYearDays(y);
-        if (LunarLeapMonth(y) == 0) EXPECT_TRUE(days >= 353 && days <= 355) << y << ": " << days;
-        else EXPECT_TRUE(days >= 383 && days <= 385) << y << ": " << days;
+        if (LunarLeapMonth(y) == 0)
+            EXPECT_TRUE(days >= 353 && days <= 355) << y << ": " << days;
+        else
+            EXPECT_TRUE(days >= 383 && days <= 385) << y << ": " << days;
     }
 }
 
@@ -144,7 +146,9 @@ struct DayNameCase {
 
 class LunarDayNames : public ::testing::TestWithParam<DayNameCase> {};
 
-TEST_P(LunarDayNames, NameTheDay) { EXPECT_EQ(LunarDayName(GetParam().day), GetParam().text); }
+TEST_P(LunarDayNames, NameTheDay) {
+    EXPECT_EQ(LunarDayName(GetParam().day), GetParam().text);
+}
 
 INSTANTIATE_TEST_SUITE_P(All, LunarDayNames,
                          ::testing::Values(DayNameCase{0, ""}, DayNameCase{1, "初一"},

@@ -5,8 +5,8 @@
 #include <set>
 
 #include "calendar/CycleReadings.h"
-#include "calendar/SolarAstronomy.h"
 #include "calendar/Sexagenary.h"
+#include "calendar/SolarAstronomy.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/TestFixture.h"
 
@@ -54,7 +54,8 @@ TEST_P(DayPillars, FollowTheRunningDayCycle) {
 // 2000-01-01 戊午 and 1984-02-02 丙寅 are the almanac's examples; 1949-10-01 甲子 and
 // 2021-02-03 壬午 are as printed in the 中国天文年历 day tables.
 INSTANTIATE_TEST_SUITE_P(Almanac, DayPillars,
-                         ::testing::Values(DayCase{{2000, 1, 1}, "戊午"}, DayCase{{1984, 2, 2}, "丙寅"},
+                         ::testing::Values(DayCase{{2000, 1, 1}, "戊午"},
+                                           DayCase{{1984, 2, 2}, "丙寅"},
                                            DayCase{{1949, 10, 1}, "甲子"},
                                            DayCase{{2021, 2, 3}, "壬午"},
                                            DayCase{{2021, 2, 4}, "癸未"}));
@@ -133,10 +134,11 @@ TEST(PillarsOf, WithoutTheTableTheFixedRangesApply) {
 
 TEST(MonthBranchFromCode, RangeEdges) {
     const std::pair<int, const char*> cases[] = {
-        {101, "子"}, {105, "子"}, {106, "丑"}, {203, "丑"}, {204, "寅"}, {305, "寅"}, {306, "卯"},
-        {404, "卯"}, {405, "辰"}, {504, "辰"}, {505, "巳"}, {605, "巳"}, {606, "午"}, {706, "午"},
-        {707, "未"}, {807, "未"}, {808, "申"}, {907, "申"}, {908, "酉"}, {1007, "酉"},
-        {1008, "戌"}, {1106, "戌"}, {1107, "亥"}, {1207, "亥"}, {1208, "子"}, {1231, "子"}};
+        {101, "子"},  {105, "子"},  {106, "丑"},  {203, "丑"},  {204, "寅"},  {305, "寅"},
+        {306, "卯"},  {404, "卯"},  {405, "辰"},  {504, "辰"},  {505, "巳"},  {605, "巳"},
+        {606, "午"},  {706, "午"},  {707, "未"},  {807, "未"},  {808, "申"},  {907, "申"},
+        {908, "酉"},  {1007, "酉"}, {1008, "戌"}, {1106, "戌"}, {1107, "亥"}, {1207, "亥"},
+        {1208, "子"}, {1231, "子"}};
     for (const auto& [code, branch] : cases)
         EXPECT_EQ(BranchText(MonthBranchFromCode(code)), branch) << code;
 }
@@ -149,7 +151,7 @@ TEST(MonthStem, FollowsTheYearStem) {
 }
 
 class PillarsFromTheFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         m_saved = ProgramFolder();
         SetProgramFolder(m_fixture.path());
@@ -180,12 +182,12 @@ TEST_F(PillarsFromTheFile, MissingFileFallsBackToTheFixedRanges) {
 }
 
 TEST(CycleReadings, NayinOfTheSixtyPairs) {
-    EXPECT_EQ(NayinOf({1, 1}), "海中金");   // 甲子
-    EXPECT_EQ(NayinOf({2, 2}), "海中金");   // 乙丑
-    EXPECT_EQ(NayinOf({7, 7}), "路旁土");   // 庚午
-    EXPECT_EQ(NayinOf({9, 9}), "剑锋金");   // 壬申
-    EXPECT_EQ(NayinOf({5, 1}), "霹雳火");   // 戊子
-    EXPECT_EQ(NayinOf({0, 0}), "大海水");   // 癸亥
+    EXPECT_EQ(NayinOf({1, 1}), "海中金");  // 甲子
+    EXPECT_EQ(NayinOf({2, 2}), "海中金");  // 乙丑
+    EXPECT_EQ(NayinOf({7, 7}), "路旁土");  // 庚午
+    EXPECT_EQ(NayinOf({9, 9}), "剑锋金");  // 壬申
+    EXPECT_EQ(NayinOf({5, 1}), "霹雳火");  // 戊子
+    EXPECT_EQ(NayinOf({0, 0}), "大海水");  // 癸亥
     EXPECT_EQ(NayinOf({1, 2}), "");
 }
 
@@ -210,11 +212,12 @@ TEST(CycleReadings, EachDayStemSeesEveryTenGodOnce) {
 TEST(CycleReadings, ElementsOfStemsAndBranches) {
     EXPECT_EQ(StemElement(1), "木");
     EXPECT_EQ(StemElement(0), "水");
-    EXPECT_EQ(BranchElement(0), "水");  // 亥
+    EXPECT_EQ(BranchElement(0), "水");   // 亥
     EXPECT_EQ(BranchElement(11), "土");  // 戌
-    EXPECT_EQ(BranchElement(6), "火");  // 巳
+    EXPECT_EQ(BranchElement(6), "火");   // 巳
     int characters = 0;
-    for (const ElementRow& row : StemBranchElementRows()) characters += static_cast<int>(row.characters.size()) / 3;
+    for (const ElementRow& row : StemBranchElementRows())
+        characters += static_cast<int>(row.characters.size()) / 3;
     EXPECT_EQ(characters, 22);
 }
 

@@ -16,7 +16,7 @@ namespace {
 
 // One prepared INSERT, bound and stepped per row.
 class Insert {
-public:
+  public:
     Insert(BuildDb& db, const char* sql) : m_db(db.handle()) {
         if (sqlite3_prepare_v2(m_db, sql, -1, &m_stmt, nullptr) != SQLITE_OK)
             throw std::runtime_error(std::string("cannot prepare: ") + sqlite3_errmsg(m_db));
@@ -40,7 +40,7 @@ public:
         sqlite3_reset(m_stmt);
     }
 
-private:
+  private:
     sqlite3* m_db;
     sqlite3_stmt* m_stmt = nullptr;
 };

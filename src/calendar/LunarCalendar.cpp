@@ -110,6 +110,7 @@ LunarDate SolarToLunarDays(int serialDay) {
 }
 
 LunarDate SolarToLunar(const CivilDate& date) {
+    if (!IsValidCivil(date.year, date.month, date.day)) return {};
     return SolarToLunarDays(DaysFromCivil(date));
 }
 

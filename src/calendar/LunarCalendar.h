@@ -33,7 +33,7 @@ int LunarLeapMonth(int year);  // 0 when the year has no leap month
 int LunarLeapDays(int year);   // 0, 29 or 30
 int LunarMonthDays(int year, int month);
 
-// The "no date" value outside 1900-01-31 .. 2100-12-31.
+// The "no date" value outside 1900-01-31 .. 2100-12-31 and for an impossible date.
 LunarDate SolarToLunar(const CivilDate& date);
 LunarDate SolarToLunarDays(int serialDay);
 bool IsValidLunarDate(const LunarDate& d);

@@ -32,6 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
         SolarLunarCase{"DayBeforeTheTable", {1900, 1, 30}, {}},
         SolarLunarCase{"DayAfterTheTable", {2101, 1, 1}, {}},
         SolarLunarCase{"LastDayOfTheTable", {2100, 12, 31}, {2100, 12, 1, false}},
+        SolarLunarCase{"ImpossibleGregorianDate", {2021, 2, 30}, {}},
         SolarLunarCase{"NewYear2000", {2000, 2, 5}, {2000, 1, 1, false}},
         SolarLunarCase{"EveOfNewYear2000", {2000, 2, 4}, {1999, 12, 29, false}},
         SolarLunarCase{"LeapFourthMonthOf2020", {2020, 5, 23}, {2020, 4, 1, true}},

@@ -3,8 +3,13 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <string_view>
+#include <utility>
+#include <vector>
 
+#include "CalendarTables.h"
 #include "RefDataBuilder.h"
+#include "refdata/ReferenceDb.h"
 #include "refdata/Schema.h"
 
 int main(int argc, char** argv) {
@@ -15,8 +20,16 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     try {
         std::filesystem::create_directories(folder);
+        using qinghe::refdata::BuildDb;
+        // The table fillers of each file, one line per subsystem.
+        const std::vector<std::pair<std::string_view, qinghe::refdata::TableFiller>> fillers = {
+            {qinghe::kTgcode, qinghe::refdata::FillCalendarTables},
+        };
         for (std::string_view file : qinghe::ReferenceFiles())
-            qinghe::refdata::BuildReferenceFile(folder, file, nullptr);
+            qinghe::refdata::BuildReferenceFile(folder, file, [&](BuildDb& db) {
+                for (const auto& [target, fill] : fillers)
+                    if (target == file) fill(db);
+            });
     } catch (const std::exception& e) {
         std::fprintf(stderr, "qinghe-refdata: %s\n", e.what());
         return 1;

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/ProgramFonts.h"
+#include "app/ProgramStart.h"
 #include "app/TFRM_Date.h"
 #include "app/TFormHuangdao.h"
 #include "app/TFrmIndex.h"
@@ -27,8 +27,7 @@ bool Save(QWidget* w, const QString& file) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("青禾生辰八字取名软件"));
-    QApplication::setFont(qinghe::WindowFont());
+    qinghe::SetUpApplication();
     if (argc != 2) {
         std::fprintf(stderr, "usage: qinghe-screenshots OUTDIR\n");
         return 2;

@@ -681,11 +681,18 @@ void TFrmIndex::BuildBuffers() {
     auto* cbName = new QComboBox(this);
     cbName->setObjectName(QStringLiteral("CBName"));
     for (QWidget* w : std::initializer_list<QWidget*>{memoSave, rebazi, chengyu, cbName}) w->hide();
+}
 
-    auto* save = new QFileDialog(this, QStringLiteral("保存"));
-    save->setObjectName(QStringLiteral("SaveDialog1"));
-    save->setAcceptMode(QFileDialog::AcceptSave);
-    save->setNameFilter(QStringLiteral("文本文件 (*.txt)"));
+QFileDialog* TFrmIndex::SaveDialog1() {
+    // Built at the first save rather than with the window: it is the costliest control and
+    // not needed to show the window.
+    if (m_saveDialog == nullptr) {
+        m_saveDialog = new QFileDialog(this, QStringLiteral("保存"));
+        m_saveDialog->setObjectName(QStringLiteral("SaveDialog1"));
+        m_saveDialog->setAcceptMode(QFileDialog::AcceptSave);
+        m_saveDialog->setNameFilter(QStringLiteral("文本文件 (*.txt)"));
+    }
+    return m_saveDialog;
 }
 
 void TFrmIndex::OnExit(QWidget* edit, void (TFrmIndex::*handler)()) {

@@ -66,6 +66,10 @@ class TFrmIndex : public QMainWindow {
     // The birth boxes of the naming, name-analysis, chart and poetry pages.
     std::unique_ptr<qinghe::BirthBoxes> m_birth1, m_birth3, m_birth2, m_birth5;
 
+    // The window's save dialog (filter "文本文件 (*.txt)"); it remembers the last name
+    // chosen between saves.
+    QFileDialog* SaveDialog1();
+
     WindowQuery ADOTem;
     WindowQuery ADOFenxi;
 
@@ -154,6 +158,7 @@ class TFrmIndex : public QMainWindow {
     QTableWidget* m_grid = nullptr;
     QTabWidget* m_poemTabs = nullptr;
     QWidget* m_chosenPoemsTab = nullptr;
+    QPointer<QFileDialog> m_saveDialog;
     QPointer<TFormHuangdao> m_huangdao;
     QPointer<TFRM_Date> m_calendar;
     std::vector<std::pair<QObject*, void (TFrmIndex::*)()>> m_exitHandlers;

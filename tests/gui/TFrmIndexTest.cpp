@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QListWidget>
@@ -446,7 +447,6 @@ class TFrmIndexTest : public QObject {
         row("TFrmIndex", "REbazi", "QTextEdit");
         row("TFrmIndex", "MemoChengyu", "QPlainTextEdit");
         row("TFrmIndex", "CBName", "QComboBox");
-        row("TFrmIndex", "SaveDialog1", "QFileDialog");
     }
     void PagesHoldTheirNamedControls() {
         QFETCH(QString, page);
@@ -486,6 +486,16 @@ class TFrmIndexTest : public QObject {
         QCOMPARE(w.ADOTem.connectionString, qinghe::ReferenceConnectionString(qinghe::kRedoviv));
         QCOMPARE(w.ADOTem.commandTimeout, 60);
         QCOMPARE(w.ADOFenxi.connectionString, w.ADOTem.connectionString);
+    }
+
+    void SaveDialogIsTheWindowsOwnAndKeptBetweenSaves() {
+        TFrmIndex w;
+        QFileDialog* dialog = w.SaveDialog1();
+        QCOMPARE(dialog->objectName(), QStringLiteral("SaveDialog1"));
+        QCOMPARE(dialog->parent(), &w);
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+        QCOMPARE(dialog->nameFilters(), QStringList{"文本文件 (*.txt)"});
+        QCOMPARE(w.SaveDialog1(), dialog);
     }
 
     void ResultGridHasAHeaderAndOnePageOfRows() {

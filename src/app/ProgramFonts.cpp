@@ -24,6 +24,7 @@ QFont ReportFont() {
     QFont font =
         Face(QStringLiteral("Noto Sans Mono CJK SC"), kReportFontPixels, QFont::TypeWriter);
     font.setFixedPitch(true);
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 

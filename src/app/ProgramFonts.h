@@ -8,7 +8,7 @@
 namespace qinghe {
 
 inline constexpr int kWindowFontPixels = 12;
-inline constexpr int kReportFontPixels = 12;
+inline constexpr int kReportFontPixels = 14;  // even, so ASCII is a whole 7 pixels
 
 // Noto Serif CJK SC at 12 pixels when installed, else the platform's default family.
 QFont WindowFont();

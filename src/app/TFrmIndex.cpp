@@ -140,12 +140,48 @@ QTabWidget* ListTabs(QWidget* parent, const char* name, const ListTab (&tabs)[2]
     return control;
 }
 
-// The naming queries, the chart and name reports: monospaced, a Chinese character two
+// Generated names and the chart and name reports: monospaced, a Chinese character two
 // ASCII widths.
 template <typename T>
 T* AsReport(T* area) {
     area->setFont(qinghe::ReportFont());
     return area;
+}
+
+// The strip of the name-analysis and chart pages: surname, given name and birth boxes over
+// the page's report.
+struct ReportPageNames {
+    const char* surname;
+    const char* givenName;
+    qinghe::BirthBoxNames boxes;
+    const char* runName;
+    const char* runCaption;
+    const char* saveName;
+    const char* memo;
+};
+QWidget* BuildReportPage(const ReportPageNames& n, std::unique_ptr<qinghe::BirthBoxes>& boxes,
+                         QPlainTextEdit*& memo) {
+    auto* page = new QWidget;
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(6, 6, 6, 6);
+    column->setSpacing(4);
+    boxes = std::make_unique<qinghe::BirthBoxes>(page, n.boxes);
+    auto* nameRow = Row(column);
+    nameRow->addWidget(Label(page, "姓氏"));
+    nameRow->addWidget(Edit(page, n.surname, 10, 5));
+    nameRow->addWidget(Label(page, "名字"));
+    nameRow->addWidget(Edit(page, n.givenName, 10, 5));
+    boxes->AddSexTo(nameRow);
+    nameRow->addStretch(1);
+    nameRow->addWidget(Button(page, n.runName, n.runCaption));
+    nameRow->addWidget(Button(page, n.saveName, "保存"));
+    auto* dateRow = Row(column);
+    dateRow->addWidget(Label(page, "出生时间"));
+    boxes->AddDateTo(dateRow);
+    dateRow->addStretch(1);
+    memo = AsReport(Memo(page, n.memo, true));
+    column->addWidget(memo, 1);
+    return page;
 }
 
 const char* const kAboutText =
@@ -396,58 +432,18 @@ QWidget* TFrmIndex::BuildNamingPage() {
     connect(stop, &QPushButton::clicked, this, &TFrmIndex::RzBitBtn2Click);
     connect(quit, &QPushButton::clicked, this, &TFrmIndex::RzBitBtn4Click);
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, &TFrmIndex::RzStringGrid1DblClick);
-    auto* p = page;
-    connect(p->findChild<QPushButton*>("BtnFuzhi"), &QPushButton::clicked, this,
+    connect(side->findChild<QPushButton*>("BtnFuzhi"), &QPushButton::clicked, this,
             &TFrmIndex::BtnFuzhiClick);
-    connect(p->findChild<QPushButton*>("RzBitBtn24"), &QPushButton::clicked, this,
+    connect(side->findChild<QPushButton*>("RzBitBtn24"), &QPushButton::clicked, this,
             &TFrmIndex::RzBitBtn24Click);
-    connect(p->findChild<QPushButton*>("RzBitBtn29"), &QPushButton::clicked, this,
+    connect(side->findChild<QPushButton*>("RzBitBtn29"), &QPushButton::clicked, this,
             &TFrmIndex::RzBitBtn29Click);
-    connect(p->findChild<QPushButton*>("RzBitBtn30"), &QPushButton::clicked, this,
+    connect(side->findChild<QPushButton*>("RzBitBtn30"), &QPushButton::clicked, this,
             &TFrmIndex::RzBitBtn30Click);
-    connect(p->findChild<QListWidget*>("ListBox1"), &QListWidget::itemDoubleClicked, this,
+    connect(side->findChild<QListWidget*>("ListBox1"), &QListWidget::itemDoubleClicked, this,
             &TFrmIndex::ListBox1DblClick);
-    connect(p->findChild<QListWidget*>("ListBox2"), &QListWidget::itemDoubleClicked, this,
+    connect(side->findChild<QListWidget*>("ListBox2"), &QListWidget::itemDoubleClicked, this,
             &TFrmIndex::ListBox1DblClick);
-    return page;
-}
-
-// The strip of the name-analysis and chart pages: surname, given name and birth boxes over
-// the page's report.
-namespace {
-struct ReportPageNames {
-    const char* surname;
-    const char* givenName;
-    qinghe::BirthBoxNames boxes;
-    const char* runName;
-    const char* runCaption;
-    const char* saveName;
-    const char* memo;
-};
-}  // namespace
-
-static QWidget* BuildReportPage(const ReportPageNames& n,
-                                std::unique_ptr<qinghe::BirthBoxes>& boxes, QPlainTextEdit*& memo) {
-    auto* page = new QWidget;
-    auto* column = new QVBoxLayout(page);
-    column->setContentsMargins(6, 6, 6, 6);
-    column->setSpacing(4);
-    boxes = std::make_unique<qinghe::BirthBoxes>(page, n.boxes);
-    auto* nameRow = Row(column);
-    nameRow->addWidget(Label(page, "姓氏"));
-    nameRow->addWidget(Edit(page, n.surname, 10, 5));
-    nameRow->addWidget(Label(page, "名字"));
-    nameRow->addWidget(Edit(page, n.givenName, 10, 5));
-    boxes->AddSexTo(nameRow);
-    nameRow->addStretch(1);
-    nameRow->addWidget(Button(page, n.runName, n.runCaption));
-    nameRow->addWidget(Button(page, n.saveName, "保存"));
-    auto* dateRow = Row(column);
-    dateRow->addWidget(Label(page, "出生时间"));
-    boxes->AddDateTo(dateRow);
-    dateRow->addStretch(1);
-    memo = AsReport(Memo(page, n.memo, true));
-    column->addWidget(memo, 1);
     return page;
 }
 
@@ -458,7 +454,7 @@ QWidget* TFrmIndex::BuildNameAnalysisPage() {
                                                            "SMonth3", "Sday3", "Shour3", "CBFen3"},
                                      "ButtonName", "详细分析", "BitBtnsave", "RzMemo1"},
                                     m_birth3, memo);
-    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     connect(page->findChild<QPushButton*>("ButtonName"), &QPushButton::clicked, this,
             &TFrmIndex::ButtonNameClick);
     connect(page->findChild<QPushButton*>("BitBtnsave"), &QPushButton::clicked, this,

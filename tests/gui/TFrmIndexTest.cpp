@@ -93,6 +93,24 @@ class TFrmIndexTest : public QObject {
         QVERIFY((w.frameGeometry().center() - centre).manhattanLength() <= 2);
     }
 
+    // No page needs more room than the window's 800 × 579: nothing is cut off or pushed out.
+    void EveryPageFitsTheWindow() {
+        TFrmIndex w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* pages = w.findChild<QStackedWidget*>("RzPageControl1");
+        for (int i = 0; i < pages->count(); ++i) {
+            const QSize need = pages->widget(i)->minimumSizeHint();
+            QVERIFY2(need.width() <= pages->width() && need.height() <= pages->height(),
+                     qPrintable(QStringLiteral("%1 needs %2 x %3, has %4 x %5")
+                                    .arg(pages->widget(i)->objectName())
+                                    .arg(need.width())
+                                    .arg(need.height())
+                                    .arg(pages->width())
+                                    .arg(pages->height())));
+        }
+    }
+
     void StartsOnTheNamingPageWithFirstTabsSelected() {
         TFrmIndex w;
         w.show();

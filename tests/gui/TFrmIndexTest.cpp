@@ -1,11 +1,15 @@
 // The main window under the offscreen platform: frame, start page, page switching by
 // toolbar and menu, secondary windows, birth boxes of the four pages, fonts, the
 // information box and the quit sequence.
+#include <sqlite3.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QListWidget>
@@ -630,6 +634,50 @@ class TFrmIndexTest : public QObject {
         qinghe::SetProgramFolder(saved);
         for (const QString& f : locks) QVERIFY2(!QFile::exists(dir.filePath(f)), qPrintable(f));
         for (const QString& f : kept) QVERIFY2(QFile::exists(dir.filePath(f)), qPrintable(f));
+    }
+
+    // A lock file that cannot be deleted (here a non-empty folder of that name) is skipped;
+    // the others go and the process still ends.
+    void QuitSkipsALockFileItCannotDelete() {
+        QTemporaryDir dir;
+        const std::string saved = qinghe::ProgramFolder();
+        qinghe::SetProgramFolder(dir.path().toStdString() + "/");
+        QVERIFY(QDir(dir.path()).mkpath("dream.ldb/inside"));
+        for (const char* f : {"Redoviv.ldb", "TalBirth.ldb"}) {
+            QFile file(dir.filePath(f));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        TFrmIndex w;
+        w.RzBitBtn4Click();
+        qinghe::SetProgramFolder(saved);
+        QCOMPARE(m_ended, 1);
+        QVERIFY(QFileInfo(dir.filePath("dream.ldb")).isDir());
+        QVERIFY(!QFile::exists(dir.filePath("Redoviv.ldb")));
+        QVERIFY(!QFile::exists(dir.filePath("TalBirth.ldb")));
+    }
+
+    void QuitClosesTheWindowsQueries() {
+        QTemporaryDir dir;
+        const std::string saved = qinghe::ProgramFolder();
+        qinghe::SetProgramFolder(dir.path().toStdString() + "/");
+        {
+            sqlite3* db = nullptr;
+            QCOMPARE(sqlite3_open(dir.filePath("Redoviv.dll").toUtf8().constData(), &db),
+                     SQLITE_OK);
+            QCOMPARE(sqlite3_exec(db, "create table zh (zf integer)", nullptr, nullptr, nullptr),
+                     SQLITE_OK);
+            sqlite3_close(db);
+        }
+        TFrmIndex w;
+        w.ADOTem.query.Open(w.ADOTem.connectionString, "select zf from zh");
+        w.ADOFenxi.query.Open(w.ADOFenxi.connectionString, "select zf from zh");
+        QVERIFY(w.ADOTem.query.Active() && w.ADOFenxi.query.Active());
+        w.RzBitBtn4Click();
+        qinghe::SetProgramFolder(saved);
+        QVERIFY(!w.ADOTem.query.Active());
+        QVERIFY(!w.ADOFenxi.query.Active());
+        QVERIFY(w.ADOFenxi.connectionString.empty());
+        QCOMPARE(m_ended, 1);
     }
 
     void QuitWithoutLockFilesStillEnds() {

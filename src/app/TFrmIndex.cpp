@@ -272,9 +272,11 @@ void TFrmIndex::BuildToolbar() {
     bar->setFloatable(false);
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
     bar->setIconSize(QSize(48, 48));
-    bar->setMinimumHeight(80);
+    // 64 × 76 buttons in an 80-pixel strip, taller only when the caption's font needs it.
+    const int buttonHeight = std::max(76, 48 + bar->fontMetrics().height() + 11);
+    bar->setFixedHeight(buttonHeight + 4);
     bar->setStyleSheet(QStringLiteral(
-        "QToolBar { border: none; border-bottom: 1px solid #c9d9c2; spacing: 6px; padding: 1px 8px;"
+        "QToolBar { border: none; border-bottom: 1px solid #c9d9c2; spacing: 6px; padding: 0px 8px;"
         " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e4efdd); }"));
     struct Tool {
         const char* name;
@@ -297,7 +299,7 @@ void TFrmIndex::BuildToolbar() {
         button->setIconSize(QSize(48, 48));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
-        button->setMinimumSize(64, 76);
+        button->setMinimumSize(64, buttonHeight);
         connect(button, &QToolButton::clicked, this, t.handler);
         bar->addWidget(button);
     }

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>

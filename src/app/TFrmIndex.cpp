@@ -32,8 +32,8 @@
 
 #include "app/ProgramFonts.h"
 #include "app/SecondaryWindow.h"
-#include "app/TFRM_Date.h"
-#include "app/TFormHuangdao.h"
+#include "calendar/TFRM_Date.h"
+#include "calendar/TFormHuangdao.h"
 #include "app/TFrm_NanNv.h"
 
 namespace {

@@ -30,8 +30,8 @@
 #include <QtTest>
 
 #include "app/ShowInfo.h"
-#include "app/TFRM_Date.h"
-#include "app/TFormHuangdao.h"
+#include "calendar/TFRM_Date.h"
+#include "calendar/TFormHuangdao.h"
 #include "app/TFrmIndex.h"
 #include "app/TFrm_NanNv.h"
 #include "refdata/ReferenceDb.h"

@@ -12,8 +12,8 @@
 #include <cstdio>
 
 #include "app/ProgramStart.h"
-#include "app/TFRM_Date.h"
-#include "app/TFormHuangdao.h"
+#include "calendar/TFRM_Date.h"
+#include "calendar/TFormHuangdao.h"
 #include "app/TFrmIndex.h"
 #include "app/TFrm_NanNv.h"
 

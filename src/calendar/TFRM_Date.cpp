@@ -1,6 +1,6 @@
 // The perpetual-calendar window: caption, 339 × 319 outer size, white, centred, system
 // menu only.
-#include "app/TFRM_Date.h"
+#include "calendar/TFRM_Date.h"
 
 #include "app/ProgramFonts.h"
 #include "app/SecondaryWindow.h"

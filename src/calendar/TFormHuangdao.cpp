@@ -1,5 +1,5 @@
 // The almanac window: caption, 600 × 464 client area, centred, system menu only.
-#include "app/TFormHuangdao.h"
+#include "calendar/TFormHuangdao.h"
 
 #include "app/ProgramFonts.h"
 #include "app/SecondaryWindow.h"

@@ -8,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "numerology/CharacterLookup.h"
 #include "refdata/ReferenceDb.h"
+#include "refdata/Utf8.h"
 
 namespace {
 
@@ -39,11 +41,24 @@ int Query(const Args& args) {
     return 0;
 }
 
+int Strokes(const Args& args) {
+    if (args.size() != 1) throw UsageError{"strokes needs one text of characters"};
+    for (const std::string& c : qinghe::Utf8Chars(args[0])) {
+        if (qinghe::Trim(c).empty()) continue;
+        std::printf("%s\t%d\t%s\t%s\t%s\n", c.c_str(), qinghe::StrokeCount(c),
+                    qinghe::PinyinOf(c).c_str(), qinghe::CharElement(c).c_str(),
+                    qinghe::TraditionalOf(c).c_str());
+    }
+    return 0;
+}
+
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"query", "query FILE \"SQL\"",
          "rows of a Jet-dialect SQL text on one reference file (tab-separated, header first)",
          Query},
+        {"strokes", "strokes CHARS",
+         "per character: Kangxi strokes, pinyin, five element, traditional form", Strokes},
     };
     return commands;
 }

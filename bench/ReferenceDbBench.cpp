@@ -3,7 +3,6 @@
 // Runs on a file of 8,105 characters shaped like the real word table.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <stdexcept>
@@ -25,9 +24,8 @@ std::string CodePointText(char32_t c) {
 
 const std::string& WordFile() {
     static const std::string path = [] {
-        std::string dir = (std::filesystem::temp_directory_path() / "qinghe-bench-XXXXXX").string();
-        if (::mkdtemp(dir.data()) == nullptr) throw std::runtime_error("mkdtemp");
-        const std::string file = dir + "/Redoviv.dll";
+        const std::string file = qinghe::ProgramFolder() + "bench-word.dll";
+        std::filesystem::remove(file);
         sqlite3* db = nullptr;
         sqlite3_open(file.c_str(), &db);
         std::string sql = qinghe::SchemaSql(qinghe::kRedoviv) + "BEGIN;";
@@ -56,7 +54,8 @@ BENCHMARK(TranslatedLookup);
 
 void NativeLookup(benchmark::State& state) {
     sqlite3* db = nullptr;
-    sqlite3_open_v2(WordFile().c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    sqlite3_open_v2(("file:" + WordFile() + "?immutable=1").c_str(), &db,
+                    SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI, nullptr);
     const char* sql = "SELECT bh FROM word WHERE zi = '张' LIMIT 1";
     for (auto _ : state) {
         sqlite3_stmt* stmt = nullptr;
@@ -70,7 +69,8 @@ BENCHMARK(NativeLookup);
 
 void NativePreparedOnce(benchmark::State& state) {
     sqlite3* db = nullptr;
-    sqlite3_open_v2(WordFile().c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    sqlite3_open_v2(("file:" + WordFile() + "?immutable=1").c_str(), &db,
+                    SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI, nullptr);
     sqlite3_stmt* stmt = nullptr;
     sqlite3_prepare_v2(db, "SELECT bh FROM word WHERE zi = '张' LIMIT 1", -1, &stmt, nullptr);
     for (auto _ : state) {

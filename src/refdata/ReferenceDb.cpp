@@ -62,14 +62,31 @@ ThreadConnections& Connections() {
     return connections;
 }
 
+std::string ImmutableUri(const std::string& path) {
+    std::string uri = "file:";
+    for (const char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            char buf[4];
+            std::snprintf(buf, sizeof buf, "%%%02X", static_cast<unsigned char>(c));
+            uri += buf;
+        } else {
+            uri += c;
+        }
+    }
+    return uri + "?immutable=1";
+}
+
 Connection& ConnectionFor(const std::string& path) {
     auto& byPath = Connections().byPath;
     if (auto it = byPath.find(path); it != byPath.end()) return *it->second;
     auto conn = std::make_unique<Connection>();
     // Read-only: the reference files are never written, and a missing file is an error
-    // rather than a new empty database.
-    const int rc = sqlite3_open_v2(path.c_str(), &conn->db,
-                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    // rather than a new empty database. They are also immutable while open (the builder
+    // replaces a file by renaming a new one over it, which leaves an open file's content
+    // as it was), so SQLite may skip file locking on every query.
+    const int rc = sqlite3_open_v2(ImmutableUri(path).c_str(), &conn->db,
+                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI,
+                                   nullptr);
     if (rc != SQLITE_OK) {
         const std::string why = conn->db ? sqlite3_errmsg(conn->db) : sqlite3_errstr(rc);
         throw ReferenceDbError("cannot open reference file " + path + ": " + why);

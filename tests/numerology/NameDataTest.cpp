@@ -8,6 +8,7 @@
 #include "numerology/CharacterLookup.h"
 #include "numerology/FiveGrids.h"
 #include "refdata/ReferenceDb.h"
+#include "refdata/TestFixture.h"
 #include "refdata/Utf8.h"
 
 namespace qinghe {
@@ -15,16 +16,11 @@ namespace {
 
 class NameData : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_saved = ProgramFolder();
-        SetProgramFolder(QINGHE_BIN_DIR);
-    }
-    void TearDown() override { SetProgramFolder(m_saved); }
     static int Count(std::string_view file, const std::string& sql) {
         RefQuery q(file, sql);
         return static_cast<int>(q.AsInteger(0));
     }
-    std::string m_saved;
+    test::ScopedProgramFolder m_folder{QINGHE_BIN_DIR};
 };
 
 TEST_F(NameData, KangxiCountsOfWellKnownCharacters) {

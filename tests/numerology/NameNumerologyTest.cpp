@@ -23,13 +23,10 @@ INSERT INTO word VALUES (20,'王','王',4,'wáng','土',1,1,'0',20,1),
 INSERT INTO zh VALUES (4,0,3,8,12,0,1,'',''), (15,17,8,0,21,91,1,'','');
 )");
         m_fixture.Exec(kTalFile, "INSERT INTO sancai VALUES ('土金木',2),('土火水',7);");
-        m_saved = ProgramFolder();
-        SetProgramFolder(m_fixture.path());
     }
-    void TearDown() override { SetProgramFolder(m_saved); }
 
     test::FixtureFolder m_fixture;
-    std::string m_saved;
+    test::ScopedProgramFolder m_folder{m_fixture.path()};
 };
 
 TEST_F(NameNumerologyTest, WangXiaoMingGrids) {

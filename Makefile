@@ -53,3 +53,10 @@ format:
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+
+# Regenerates the committed astronomical tables (VSOP87 Earth, observed Delta T) from the
+# pinned npm package.
+.PHONY: astronomy-data
+astronomy-data:
+	npm ci --ignore-scripts
+	node scripts/extract-astronomy-data.mjs

@@ -1,14 +1,19 @@
 // qinghe-cli: the reports, look-ups and generators of the program from a terminal.
 // UTF-8 with LF line ends on stdout; exit 0 on success, 1 with the message on stderr when
 // an input is refused, 2 on usage errors.
+#include <charconv>
 #include <cstdio>
 #include <exception>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "numerology/CharacterLookup.h"
+#include "calendar/LunarCalendar.h"
+#include "calendar/SolarAstronomy.h"
+#include "calendar/SolarTerms.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/Utf8.h"
 
@@ -52,6 +57,54 @@ int Strokes(const Args& args) {
     return 0;
 }
 
+int IntegerArg(const std::string& text, const char* what) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size())
+        throw UsageError{std::string(what) + " must be a whole number: '" + text + "'"};
+    return value;
+}
+
+int Lunar(const Args& args) {
+    if (args.empty() || args.size() > 2) throw UsageError{"lunar needs FROM and optionally TO"};
+    const int from = qinghe::DaysFromCivil(qinghe::ParseDate(args[0]));
+    const int to = args.size() == 2 ? qinghe::DaysFromCivil(qinghe::ParseDate(args[1])) : from;
+    if (to < from) throw UsageError{"TO lies before FROM"};
+    for (int day = from; day <= to; ++day) {
+        const qinghe::LunarDate d = qinghe::SolarToLunarDays(day);
+        std::printf("%s\t%d\t%d\t%d\t%d\n", qinghe::DateText(qinghe::CivilFromDays(day)).c_str(),
+                    d.Year, d.Month, d.Day, d.IsLeap ? 1 : 0);
+    }
+    return 0;
+}
+
+int Solar(const Args& args) {
+    if (args.size() < 3 || args.size() > 4 || (args.size() == 4 && args[3] != "--leap"))
+        throw UsageError{"solar needs YEAR MONTH DAY and optionally --leap"};
+    const qinghe::LunarDate d{IntegerArg(args[0], "YEAR"), IntegerArg(args[1], "MONTH"),
+                              IntegerArg(args[2], "DAY"), args.size() == 4};
+    if (!qinghe::IsValidLunarDate(d))
+        throw std::invalid_argument("lunar date " + args[0] + "-" + args[1] + "-" + args[2] +
+                                    (d.IsLeap ? " (leap month)" : "") +
+                                    " does not exist (lunar years 1901-2099)");
+    std::printf("%s\n", qinghe::DateText(qinghe::LunarToSolar(d)).c_str());
+    return 0;
+}
+
+int Terms(const Args& args) {
+    if (args.size() != 1) throw UsageError{"terms needs YEAR"};
+    const int year = IntegerArg(args[0], "YEAR");
+    if (year < 1000 || year > 3000)
+        throw std::invalid_argument("solar terms are computed for the years 1000-3000");
+    for (int n = 0; n < 24; ++n) {
+        const qinghe::Moment m =
+            qinghe::RoundedToSecond(qinghe::astro::ExactSolarTermMoment(year, n));
+        std::printf("%d\t%s\t%s\n", n, std::string(qinghe::SolarTermName(n)).c_str(),
+                    qinghe::MomentText(m).c_str());
+    }
+    return 0;
+}
+
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"query", "query FILE \"SQL\"",
@@ -59,6 +112,10 @@ const std::vector<Command>& Commands() {
          Query},
         {"strokes", "strokes CHARS",
          "per character: Kangxi strokes, pinyin, five element, traditional form", Strokes},
+        {"lunar", "lunar FROM [TO]",
+         "lunar date of each day: YYYY-MM-DD, lunar year, month, day, leap (0/1)", Lunar},
+        {"solar", "solar YEAR MONTH DAY [--leap]", "Gregorian date of a lunar date", Solar},
+        {"terms", "terms YEAR", "the 24 solar-term moments of a year (China Standard Time)", Terms},
     };
     return commands;
 }

@@ -34,6 +34,8 @@ void FixtureFolder::Exec(std::string_view file, const std::string& sql) const {
     sqlite3_free(error);
     sqlite3_close(db);
     if (rc != SQLITE_OK) throw std::runtime_error("fixture SQL failed: " + why + "\n" + sql);
+    // Reference connections take their files as immutable: reopen after a change.
+    CloseReferenceConnections();
 }
 
 ScopedProgramFolder::ScopedProgramFolder(const std::string& folder) : m_saved(ProgramFolder()) {

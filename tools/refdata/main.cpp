@@ -3,8 +3,11 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
-#include <map>
+#include <string_view>
+#include <utility>
+#include <vector>
 
+#include "CalendarTables.h"
 #include "NameTables.h"
 #include "RefDataBuilder.h"
 #include "refdata/ReferenceDb.h"
@@ -18,20 +21,20 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     using namespace qinghe::refdata;
     const NameSources names{argv[2], "/usr/share/unicode", "/usr/share/opencc/s2t.json"};
-    const std::map<std::string_view, TableFiller> fillers = {
-        {qinghe::kRedoviv,
-         [&](BuildDb& db) {
-             FillWordTable(db, names);
-             FillCombinationTable(db);
-         }},
+    // The table fillers of each file, one line per subsystem.
+    const std::vector<std::pair<std::string_view, TableFiller>> fillers = {
+        {qinghe::kRedoviv, [&](BuildDb& db) { FillWordTable(db, names); }},
+        {qinghe::kRedoviv, [&](BuildDb& db) { FillCombinationTable(db); }},
         {qinghe::kTalFile, [&](BuildDb& db) { FillTalentTables(db, names); }},
+        {qinghe::kTgcode, FillCalendarTables},
     };
     try {
         std::filesystem::create_directories(folder);
-        for (std::string_view file : qinghe::ReferenceFiles()) {
-            const auto it = fillers.find(file);
-            BuildReferenceFile(folder, file, it == fillers.end() ? TableFiller() : it->second);
-        }
+        for (std::string_view file : qinghe::ReferenceFiles())
+            BuildReferenceFile(folder, file, [&](BuildDb& db) {
+                for (const auto& [target, fill] : fillers)
+                    if (target == file) fill(db);
+            });
     } catch (const std::exception& e) {
         std::fprintf(stderr, "qinghe-refdata: %s\n", e.what());
         return 1;

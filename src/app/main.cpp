@@ -1,14 +1,14 @@
-// Program start: application title, the main window, the message loop.
+// Program start: application title and font, the main window, the message loop. The
+// quit sequence of the main window ends the process.
 #include <QApplication>
-#include <QScreen>
 
+#include "app/ProgramStart.h"
 #include "app/TFrmIndex.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("青禾生辰八字取名软件"));
+    qinghe::SetUpApplication();
     TFrmIndex window;
-    window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
     return QApplication::exec();
 }

@@ -76,11 +76,15 @@ bool Expect(std::string_view text, std::size_t& pos, char c) {
 }  // namespace
 
 CivilDate ParseDate(std::string_view text) {
+    // Blanks around the whole text are ignored, as the date boxes may pad it.
+    std::string_view t = text;
+    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
     std::size_t pos = 0;
     int y = 0, m = 0, d = 0;
-    const bool ok = ReadField(text, pos, 4, y) && Expect(text, pos, '-') &&
-                    ReadField(text, pos, 2, m) && Expect(text, pos, '-') &&
-                    ReadField(text, pos, 2, d) && pos == text.size() && IsValidCivil(y, m, d);
+    const bool ok = ReadField(t, pos, 4, y) && Expect(t, pos, '-') && ReadField(t, pos, 2, m) &&
+                    Expect(t, pos, '-') && ReadField(t, pos, 2, d) && pos == t.size() && y >= 1 &&
+                    IsValidCivil(y, m, d);
     if (!ok) throw ConversionError("'" + std::string(text) + "' is not a valid date");
     return {y, m, d};
 }

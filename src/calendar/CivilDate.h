@@ -33,8 +33,9 @@ int DayOfYear(const CivilDate& d);
 // "YYYY-MM-DD".
 std::string DateText(const CivilDate& d);
 
-// Reads year, month and day joined by "-" ("2020-1-5"); an impossible date throws
-// ConversionError "'<text>' is not a valid date".
+// The program's one date form: year, month and day joined by "-" ("2020-1-5",
+// "2020-01-05"; years 1-9999, blanks around the text ignored). Any other text or an
+// impossible date throws ConversionError "'<text>' is not a valid date".
 CivilDate ParseDate(std::string_view text);
 
 // A local moment, milliseconds from 1970-01-01 00:00 China Standard Time.

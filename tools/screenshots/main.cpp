@@ -1,0 +1,87 @@
+// Screenshots of the main window's six pages and of the secondary windows, for looking
+// at layout, clipping and glyph coverage: qinghe-screenshots OUTDIR. Run it under Xvfb
+// (scripts/screenshots.sh) at 1× and with QT_SCALE_FACTOR=2.
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/ProgramStart.h"
+#include "app/TFRM_Date.h"
+#include "app/TFormHuangdao.h"
+#include "app/TFrmIndex.h"
+#include "app/TFrm_NanNv.h"
+
+namespace {
+
+bool Save(QWidget* w, const QString& file) {
+    QTest::qWait(50);
+    const bool ok = w->grab().save(file);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(file));
+    return ok;
+}
+
+// Text of the kind the displays will hold, to judge glyphs and the report columns: each
+// column of the table below starts at the same place only if a Chinese character is
+// exactly two ASCII widths.
+void FillWithSamples(QWidget& window) {
+    const QString table = QStringLiteral(
+        "<=======================================>\n"
+        "        年柱   月柱   日柱   时柱\n"
+        "乾造：  甲子   丙寅   戊辰   庚申\n"
+        "十神：  七杀   偏印   日主   食神\n"
+        "纳音：  海中金 炉中火 大林木 石榴木\n"
+        "abcdefghijklmnopqrstuvwxyz0123456789\n"
+        "一二三四五六七八九十一二三四五六七八");
+    for (const char* name : {"Memo1", "RzMemo1"})
+        window.findChild<QPlainTextEdit*>(name)->setPlainText(table);
+    window.findChild<QTextEdit*>("MemoSuccess")
+        ->setPlainText(QStringLiteral("张嘉禾(85分)  张子墨(88分)  张一诺(90分)  张书瑶(86分)  "
+                                      "张沐阳(87分)  张若汐(89分)"));
+    for (const char* name : {"ListBox1", "ListBox3"})
+        window.findChild<QListWidget*>(name)->addItems(
+            {QStringLiteral("张嘉禾(85分)"), QStringLiteral("张子墨(88分)")});
+    window.findChild<QPlainTextEdit*>("MemoSgnr")
+        ->setPlainText(QStringLiteral("床前明月光，疑是地上霜。\n举头望明月，低头思故乡。"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    qinghe::SetUpApplication();
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: qinghe-screenshots OUTDIR\n");
+        return 2;
+    }
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(dir);
+    const QString scale = QString::number(qApp->devicePixelRatio()) + "x";
+
+    TFrmIndex::SetProcessEndHook([] {});
+    TFrmIndex window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
+    FillWithSamples(window);
+    auto* pages = window.findChild<QStackedWidget*>(QStringLiteral("RzPageControl1"));
+    bool ok = true;
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        ok &= Save(&window,
+                   QStringLiteral("%1/%2-%3.png").arg(dir, pages->widget(i)->objectName(), scale));
+    }
+    QWidget* others[] = {new TFormHuangdao(&window), new TFRM_Date(&window),
+                         new TFrm_NanNv(&window)};
+    for (QWidget* w : others) {
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w)) return 1;
+        ok &= Save(w, QStringLiteral("%1/%2-%3.png").arg(dir, w->objectName(), scale));
+        w->close();
+    }
+    return ok ? 0 : 1;
+}

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake clang
   qt6-base-dev qt6-qpa-plugins qt6-svg-dev
-  libsqlite3-dev libgtest-dev libbenchmark-dev
+  libsqlite3-dev libgtest-dev libbenchmark-dev libbz2-dev
   unicode-data opencc libopencc-dev
   fonts-noto-cjk xvfb xauth imagemagick
 )

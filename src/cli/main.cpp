@@ -10,10 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "numerology/CharacterLookup.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/SolarAstronomy.h"
 #include "calendar/SolarTerms.h"
 #include "refdata/ReferenceDb.h"
+#include "refdata/Utf8.h"
 
 namespace {
 
@@ -40,6 +42,17 @@ int Query(const Args& args) {
         line.clear();
         for (int c = 0; c < q.FieldCount(); ++c) line += (c ? "\t" : "") + q.AsText(c);
         std::printf("%s\n", line.c_str());
+    }
+    return 0;
+}
+
+int Strokes(const Args& args) {
+    if (args.size() != 1) throw UsageError{"strokes needs one text of characters"};
+    for (const std::string& c : qinghe::Utf8Chars(args[0])) {
+        if (qinghe::Trim(c).empty()) continue;
+        std::printf("%s\t%d\t%s\t%s\t%s\n", c.c_str(), qinghe::StrokeCount(c),
+                    qinghe::PinyinOf(c).c_str(), qinghe::CharElement(c).c_str(),
+                    qinghe::TraditionalOf(c).c_str());
     }
     return 0;
 }
@@ -97,6 +110,8 @@ const std::vector<Command>& Commands() {
         {"query", "query FILE \"SQL\"",
          "rows of a Jet-dialect SQL text on one reference file (tab-separated, header first)",
          Query},
+        {"strokes", "strokes CHARS",
+         "per character: Kangxi strokes, pinyin, five element, traditional form", Strokes},
         {"lunar", "lunar FROM [TO]",
          "lunar date of each day: YYYY-MM-DD, lunar year, month, day, leap (0/1)", Lunar},
         {"solar", "solar YEAR MONTH DAY [--leap]", "Gregorian date of a lunar date", Solar},

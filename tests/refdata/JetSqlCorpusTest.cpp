@@ -246,19 +246,7 @@ std::vector<CorpusEntry> Corpus() {
 
 void PrintTo(const CorpusEntry& e, std::ostream* os) { *os << e.name; }
 
-class SqlCorpus : public ::testing::TestWithParam<CorpusEntry> {
-protected:
-    static void SetUpTestSuite() {
-        s_fixture = new test::FixtureFolder;
-        s_fixture->SeedSampleRows();
-    }
-    static void TearDownTestSuite() {
-        delete s_fixture;
-        s_fixture = nullptr;
-    }
-    static test::FixtureFolder* s_fixture;
-};
-test::FixtureFolder* SqlCorpus::s_fixture = nullptr;
+using SqlCorpus = test::WithSampleRows<::testing::TestWithParam<CorpusEntry>>;
 
 TEST_P(SqlCorpus, TranslatesAndRuns) {
     const CorpusEntry& e = GetParam();

@@ -14,17 +14,8 @@
 namespace qinghe {
 namespace {
 
-class JetSqlOnSamples : public ::testing::Test {
+class JetSqlOnSamples : public test::WithSampleRows<::testing::Test> {
 protected:
-    static void SetUpTestSuite() {
-        s_fixture = new test::FixtureFolder;
-        s_fixture->SeedSampleRows();
-    }
-    static void TearDownTestSuite() {
-        delete s_fixture;
-        s_fixture = nullptr;
-    }
-
     static RefQuery Run(std::string_view file, std::string_view sql) {
         return RefQuery(s_fixture->File(file), sql);
     }
@@ -35,10 +26,7 @@ protected:
         for (q.First(); !q.Eof(); q.Next()) out.push_back(q.AsText(column));
         return out;
     }
-
-    static test::FixtureFolder* s_fixture;
 };
-test::FixtureFolder* JetSqlOnSamples::s_fixture = nullptr;
 
 TEST_F(JetSqlOnSamples, TopInsideNestedSubqueryLimitsThatSubqueryAfterItsOrder) {
     // The two best combinations by (jxjx, zf desc) for surname strokes 11 are 8 and 6 strokes;

@@ -16,27 +16,20 @@ namespace {
 
 class ReferenceDbTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_fixture.SeedSampleRows();
-        m_savedFolder = ProgramFolder();
-        SetProgramFolder(m_fixture.path());
-    }
-    void TearDown() override { SetProgramFolder(m_savedFolder); }
+    void SetUp() override { m_fixture.SeedSampleRows(); }
 
     test::FixtureFolder m_fixture;
-    std::string m_savedFolder;
+    test::ScopedProgramFolder m_folder{m_fixture.path()};
 };
 
 TEST(ReferenceConnectionString, NamesTheProviderAndTheFileOfTheProgramFolder) {
-    const std::string saved = ProgramFolder();
-    SetProgramFolder("/opt/qinghe");
+    test::ScopedProgramFolder folder("/opt/qinghe");
     EXPECT_EQ(ReferenceConnectionString(kRedoviv),
               "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/qinghe/Redoviv.dll;Persist "
               "Security Info=True");
     EXPECT_EQ(DataSourceOf(ReferenceConnectionString(kTgcode)), "/opt/qinghe/Tgcode.dll");
     EXPECT_EQ(DataSourceOf("dream.dll"), "/opt/qinghe/dream.dll");
     EXPECT_EQ(DataSourceOf("/tmp/x/TalFile.dll"), "/tmp/x/TalFile.dll");
-    SetProgramFolder(saved);
 }
 
 TEST(ReferenceConnectionString, ProgramFolderIsTheExecutablesFolder) {

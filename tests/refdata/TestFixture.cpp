@@ -38,6 +38,12 @@ void FixtureFolder::Exec(std::string_view file, const std::string& sql) const {
     CloseReferenceConnections();
 }
 
+ScopedProgramFolder::ScopedProgramFolder(const std::string& folder) : m_saved(ProgramFolder()) {
+    SetProgramFolder(folder);
+}
+
+ScopedProgramFolder::~ScopedProgramFolder() { SetProgramFolder(m_saved); }
+
 void FixtureFolder::SeedSampleRows() const {
     Exec(kRedoviv, R"(
 INSERT INTO word VALUES

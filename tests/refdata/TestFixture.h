@@ -27,4 +27,31 @@ private:
     std::string m_path;
 };
 
+// Points the program's folder somewhere else for the lifetime of the object.
+class ScopedProgramFolder {
+public:
+    explicit ScopedProgramFolder(const std::string& folder);
+    ~ScopedProgramFolder();
+    ScopedProgramFolder(const ScopedProgramFolder&) = delete;
+    ScopedProgramFolder& operator=(const ScopedProgramFolder&) = delete;
+
+private:
+    std::string m_saved;
+};
+
+// A test suite whose tests share one fixture folder with the sample rows.
+template <typename Base>
+class WithSampleRows : public Base {
+protected:
+    static void SetUpTestSuite() {
+        s_fixture = new FixtureFolder;
+        s_fixture->SeedSampleRows();
+    }
+    static void TearDownTestSuite() {
+        delete s_fixture;
+        s_fixture = nullptr;
+    }
+    static inline FixtureFolder* s_fixture = nullptr;
+};
+
 }  // namespace qinghe::test

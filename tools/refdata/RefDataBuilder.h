@@ -5,6 +5,7 @@
 
 #include <sqlite3.h>
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,35 @@ public:
 
 private:
     sqlite3* m_db;
+};
+
+// A prepared INSERT reused for every row: Row(a, b, c) binds the values in order
+// (integers, reals, texts; std::nullopt / nullptr for NULL) and steps.
+class Inserter {
+public:
+    Inserter(BuildDb& db, const std::string& table, int columns);
+    ~Inserter();
+    Inserter(const Inserter&) = delete;
+    Inserter& operator=(const Inserter&) = delete;
+
+    template <typename... Values>
+    void Row(const Values&... values) {
+        int index = 0;
+        (Bind(++index, values), ...);
+        Step();
+    }
+
+private:
+    void Bind(int index, long long v);
+    void Bind(int index, int v) { Bind(index, static_cast<long long>(v)); }
+    void Bind(int index, double v);
+    void Bind(int index, const std::string& v);
+    void Bind(int index, const char* v);
+    void Bind(int index, std::nullptr_t);
+    void Step();
+
+    sqlite3* m_db;
+    sqlite3_stmt* m_stmt = nullptr;
 };
 
 using TableFiller = std::function<void(BuildDb&)>;

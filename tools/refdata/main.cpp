@@ -1,5 +1,5 @@
-// qinghe-refdata OUTPUT_FOLDER: builds the five reference files of the program's folder
-// from the project's sources.
+// qinghe-refdata OUTPUT_FOLDER DATA_FOLDER: builds the five reference files of the
+// program's folder from the project's curated data and the installed Unicode and OpenCC data.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -8,25 +8,30 @@
 #include <vector>
 
 #include "CalendarTables.h"
+#include "NameTables.h"
 #include "RefDataBuilder.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/Schema.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: qinghe-refdata OUTPUT_FOLDER\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: qinghe-refdata OUTPUT_FOLDER DATA_FOLDER\n");
         return 2;
     }
     const std::string folder = argv[1];
+    using namespace qinghe::refdata;
+    const NameSources names{argv[2], "/usr/share/unicode", "/usr/share/opencc/s2t.json"};
+    // The table fillers of each file, one line per subsystem.
+    const std::vector<std::pair<std::string_view, TableFiller>> fillers = {
+        {qinghe::kRedoviv, [&](BuildDb& db) { FillWordTable(db, names); }},
+        {qinghe::kRedoviv, [&](BuildDb& db) { FillCombinationTable(db); }},
+        {qinghe::kTalFile, [&](BuildDb& db) { FillTalentTables(db, names); }},
+        {qinghe::kTgcode, FillCalendarTables},
+    };
     try {
         std::filesystem::create_directories(folder);
-        using qinghe::refdata::BuildDb;
-        // The table fillers of each file, one line per subsystem.
-        const std::vector<std::pair<std::string_view, qinghe::refdata::TableFiller>> fillers = {
-            {qinghe::kTgcode, qinghe::refdata::FillCalendarTables},
-        };
         for (std::string_view file : qinghe::ReferenceFiles())
-            qinghe::refdata::BuildReferenceFile(folder, file, [&](BuildDb& db) {
+            BuildReferenceFile(folder, file, [&](BuildDb& db) {
                 for (const auto& [target, fill] : fillers)
                     if (target == file) fill(db);
             });

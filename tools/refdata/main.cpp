@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "BoneWeightTables.h"
 #include "CalendarTables.h"
 #include "RefDataBuilder.h"
 #include "refdata/ReferenceDb.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
         // The table fillers of each file, one line per subsystem.
         const std::vector<std::pair<std::string_view, qinghe::refdata::TableFiller>> fillers = {
             {qinghe::kTgcode, qinghe::refdata::FillCalendarTables},
+            {qinghe::kDream, qinghe::refdata::FillBoneWeightTables},
         };
         for (std::string_view file : qinghe::ReferenceFiles())
             qinghe::refdata::BuildReferenceFile(folder, file, [&](BuildDb& db) {

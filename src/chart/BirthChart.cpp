@@ -156,4 +156,8 @@ const BirthChart& CurrentBirthChart() {
     return TheChart();
 }
 
+void SetCurrentBirthChart(const BirthChart& chart) {
+    TheChart() = chart;
+}
+
 }  // namespace qinghe

@@ -56,5 +56,7 @@ BirthChart BirthChartOf(int year, int month, int day, int hour, int minute, std:
 bool ComputeBirthChart(int year, int month, int day, int hour, int minute, std::string_view sex,
                        std::string* message = nullptr);
 const BirthChart& CurrentBirthChart();
+// Makes `chart` the current chart (the report, which computes its chart with BirthChartOf).
+void SetCurrentBirthChart(const BirthChart& chart);
 
 }  // namespace qinghe

@@ -124,6 +124,7 @@ void WriteChartReport(std::string_view surname, std::string_view givenName, cons
 
     const BirthChart c = BirthChartOf(g.year, g.month, g.day, hour, IntegerOf(input.minute),
                                       chart::TrimBlanks(input.sex));
+    SetCurrentBirthChart(c);
     const int n = c.LuckStartAge;
     const std::string ys = StemText(c.YearPillar.Stem), yb = BranchText(c.YearPillar.Branch),
                       ms = StemText(c.MonthPillar.Stem), mb = BranchText(c.MonthPillar.Branch),

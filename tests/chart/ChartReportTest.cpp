@@ -3,12 +3,15 @@
 // input, a backward chart's small luck and the bone-weight month of a birth before its 节.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "calendar/LunarCalendar.h"
 #include "chart/ChartReadings.h"
 #include "chart/ChartReport.h"
 #include "chart/ChartTestFolder.h"
 #include "chart/ChartText.h"
 #include "refdata/ReferenceDb.h"
+#include "refdata/TestFixture.h"
 
 namespace qinghe {
 namespace {
@@ -340,6 +343,31 @@ TEST_F(ChartReportTest, UnreadableHourEndsTheReportAfterThePersonalLines) {
 TEST_F(ChartReportTest, MinuteIsPrintedAsTyped) {
     EXPECT_EQ(Report(Input("1984-6-1", 0, "05", "男"))[6], "您出生公历：1984年06月01日0点05分");
     EXPECT_EQ(Report(Input("1984-6-1", 23, "7", "男"))[6], "您出生公历：1984年06月01日23点7分");
+}
+
+TEST_F(ChartReportTest, ReportUpdatesTheCurrentChart) {
+    Report(Input("1984-6-1", 12, "0", "女"));
+    EXPECT_EQ(CurrentBirthChart().Backward, 1);
+    EXPECT_EQ(CurrentBirthChart().LuckStartAge, 9);
+}
+
+// Without dream.dll the bone weight cannot be read: the report stops after line 60, with the
+// lines written so far kept, and the error is an engine error (which the window swallows).
+TEST(ChartReportWithoutBoneWeights, StopsAtTheBoneWeight) {
+    test::FixtureFolder fixture;
+    const std::string saved = ProgramFolder();
+    std::filesystem::copy_file(saved + "../bin/" + std::string(kTgcode), fixture.File(kTgcode),
+                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::remove(fixture.File(kDream));
+    SetProgramFolder(fixture.path());
+    CloseReferenceConnections();
+    std::vector<std::string> lines;
+    EXPECT_THROW(WriteChartReport("张", "三", kGood, 2026, lines), ReferenceDbError);
+    EXPECT_EQ(lines.size(), 60u);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "袁天罡称骨算命：");
+    CloseReferenceConnections();
+    SetProgramFolder(saved);
 }
 
 TEST(ChartReportParts, YearPairsAndAgeLabels) {

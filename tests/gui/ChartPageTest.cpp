@@ -3,9 +3,11 @@
 // previous report in place.
 #include <QComboBox>
 #include <QDate>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -101,6 +103,29 @@ class ChartPageTest : public QObject {
         Click(w);
         QVERIFY(m_shown.isEmpty());
         QCOMPARE(Memo(w).split('\n')[6], QStringLiteral("您出生公历：1984年05月03日12点05分"));
+    }
+
+    // A reference error in the bone weight ends the report without a word: REbazi keeps the
+    // lines written up to it, Memo1 its previous report.
+    void BoneWeightErrorIsSilent() {
+        TFrmIndex w;
+        Fill(w, "1984", "6", "1", "午 12", "0", "男");
+        Click(w);
+        const QString before = Memo(w);
+        QTemporaryDir folder;
+        QVERIFY(QFile::copy(QString::fromStdString(qinghe::ProgramFolder()) + "Tgcode.dll",
+                            folder.filePath("Tgcode.dll")));
+        const std::string saved = qinghe::ProgramFolder();
+        qinghe::SetProgramFolder(folder.path().toStdString());
+        Fill(w, "1990", "6", "1", "午 12", "0", "女");
+        Click(w);
+        qinghe::CloseReferenceConnections();
+        qinghe::SetProgramFolder(saved);
+        QVERIFY(m_shown.isEmpty());
+        QCOMPARE(Memo(w), before);
+        const QStringList partial = w.findChild<QTextEdit*>("REbazi")->toPlainText().split('\n');
+        QCOMPARE(partial.size(), 60);
+        QCOMPARE(partial.last(), QStringLiteral("袁天罡称骨算命："));
     }
 
   private:

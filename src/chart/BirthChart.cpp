@@ -132,7 +132,8 @@ BirthChart BirthChartOf(int year, int month, int day, int hour, int minute, std:
     // Year: the lunar year of the first 节 after the birth, whatever the direction; 1924 is 子.
     const CivilDate nextJie = CivilFromDays(DaysFromCivil(date) + DaysToJie(date, false));
     const LunarDate lunar = SolarToLunar(nextJie);
-    const int lunarYear = lunar.ok() ? lunar.Year : nextJie.year;
+    // Past the lunar table's ends the 节 is 小寒 of early January, still in the lunar year before.
+    const int lunarYear = lunar.ok() ? lunar.Year : nextJie.year - (nextJie.month == 1 ? 1 : 0);
     c.HiddenStems[0] = HiddenStemsOf(BranchText(Mod(lunarYear - 1924 + 1, 12)));
     // Month: by the Gregorian month number, January 丑 ... December 子.
     c.HiddenStems[1] = HiddenStemsOf(BranchText(Mod(month + 1, 12)));

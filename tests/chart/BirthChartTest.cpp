@@ -134,6 +134,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "己巳 丁丑 戊戌 戊午", 1, 10, "", "戊辰", "己丁|甲丙戊|辛丁戊|己丁"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(BirthChartTest, YearHiddenStemsAtTheEndOfTheLunarTable) {
+    // The first 节 after 2100-12-31 is 小寒 2101-01-05, still in lunar year 2100 (申).
+    EXPECT_EQ(BirthChartOf(2100, 12, 31, 12, 0, "男").HiddenStems[0], "戊庚壬");
+}
+
 TEST_F(BirthChartTest, LuckLinesLayOutTheTenPairs) {
     const BirthChart c = BirthChartOf(1984, 6, 1, 12, 0, "男");
     // 纳音 of 己巳 … 戊寅 and the ten gods of their stems seen from the day stem 丙.

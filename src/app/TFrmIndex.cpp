@@ -859,7 +859,6 @@ void TFrmIndex::RzStringGrid1DblClick() {}
 void TFrmIndex::RzBitBtn8Click() {}
 void TFrmIndex::BitBtnsaveClick() {}
 void TFrmIndex::ButtonNameClick() {}
-void TFrmIndex::RzButton2Click() {}
 void TFrmIndex::RzBitBtn32Click() {}
 void TFrmIndex::RzBitBtn41Click() {}
 void TFrmIndex::TreeViewInitClick() {}

@@ -14,6 +14,7 @@
 #include "calendar/LunarCalendar.h"
 #include "calendar/SolarAstronomy.h"
 #include "calendar/SolarTerms.h"
+#include "cli/ChartCommand.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/Utf8.h"
 
@@ -116,6 +117,8 @@ const std::vector<Command>& Commands() {
          "lunar date of each day: YYYY-MM-DD, lunar year, month, day, leap (0/1)", Lunar},
         {"solar", "solar YEAR MONTH DAY [--leap]", "Gregorian date of a lunar date", Solar},
         {"terms", "terms YEAR", "the 24 solar-term moments of a year (China Standard Time)", Terms},
+        {"chart", qinghe::cli::kChartSynopsis, "the chart report of a birth, or the chart as JSON",
+         qinghe::cli::ChartCommand},
     };
     return commands;
 }

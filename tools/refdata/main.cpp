@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "BoneWeightTables.h"
 #include "CalendarTables.h"
 #include "NameTables.h"
 #include "RefDataBuilder.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
         {qinghe::kRedoviv, [&](BuildDb& db) { FillCombinationTable(db); }},
         {qinghe::kTalFile, [&](BuildDb& db) { FillTalentTables(db, names); }},
         {qinghe::kTgcode, FillCalendarTables},
+        {qinghe::kDream, [&](BuildDb& db) { FillBoneWeightTables(db, names.dataDir); }},
     };
     try {
         std::filesystem::create_directories(folder);

@@ -34,6 +34,7 @@
 #include "app/SecondaryWindow.h"
 #include "calendar/TFRM_Date.h"
 #include "calendar/TFormHuangdao.h"
+#include "generation/TMythread.h"
 #include "app/TFrm_NanNv.h"
 
 namespace {
@@ -232,7 +233,12 @@ TFrmIndex::TFrmIndex(QWidget* parent) : QMainWindow(parent) {
     FormCreate();
 }
 
-TFrmIndex::~TFrmIndex() = default;
+TFrmIndex::~TFrmIndex() {
+    // A window that goes away (tests, never the quit sequence) lets its worker finish first.
+    GenerationFlag = false;
+    if (GenerationThread) GenerationThread->wait();
+    delete GenerationThread;
+}
 
 void TFrmIndex::SetProcessEndHook(std::function<void()> hook) {
     ProcessEndHook() = std::move(hook);
@@ -347,6 +353,10 @@ QWidget* TFrmIndex::BuildNamingPage() {
     formRow->addSpacing(8);
     auto* wuxing = Check(page, "CBwuxing", "五行喜用", false);
     formRow->addWidget(wuxing);
+    // The elements the five-element option filters by, once a run has chosen them.
+    auto* favoured = new QLabel(page);
+    favoured->setObjectName(QStringLiteral("LabelFavoured"));
+    formRow->addWidget(favoured);
     formRow->addStretch(1);
 
     auto* scoreRow = Row(basicRows);
@@ -832,17 +842,6 @@ void TFrmIndex::dxBarButton39Click() {
 
 // ---- Handlers whose work the generation, report, list and poem code supplies ----------
 
-void TFrmIndex::RzBitBtn5Click() {}
-void TFrmIndex::RzBitBtn2Click() {}
-void TFrmIndex::XingExit() {}
-void TFrmIndex::GudingziExit() {}
-void TFrmIndex::ZuidiFeeExit() {}
-void TFrmIndex::SorcssExit() {}
-void TFrmIndex::CBXingshiClick() {}
-void TFrmIndex::CBsexClick() {}
-void TFrmIndex::CBdijiziClick() {}
-void TFrmIndex::CBFeeXXClick() {}
-void TFrmIndex::RzRadioButton6Click() {}
 void TFrmIndex::RzRadioButton7Click() {}
 void TFrmIndex::RzBitBtn24Click() {}
 void TFrmIndex::RzBitBtn36Click() {}

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -30,6 +31,10 @@ class QToolButton;
 class QTreeWidget;
 class TFormHuangdao;
 class TFRM_Date;
+class TMythread;
+namespace qinghe {
+struct ClassicSettings;
+}
 
 // A query object owned by the window: its connection string is set when the window is
 // built, and nothing is opened until the first query runs.
@@ -72,6 +77,20 @@ class TFrmIndex : public QMainWindow {
 
     WindowQuery ADOTem;
     WindowQuery ADOFenxi;
+
+    // Generation state shared by the naming modes.
+    int NameKind = 0;
+    // A run goes on while this is true; "停止起名" clears it.
+    std::atomic<bool> GenerationFlag{false};
+    // Concatenated element names the five-element option filters by.
+    std::string FavouredElements;
+    // The one classic-generation worker; it stays after its run and is replaced by the next.
+    TMythread* GenerationThread = nullptr;
+
+    // Rebuilds CBCode from the naming page's boxes and sets NameKind.
+    void LoadStrokeCombos(const QString& surname);
+    // The naming page's settings as a classic run reads them.
+    qinghe::ClassicSettings ClassicSnapshot();
 
   public slots:
     // Toolbar.
@@ -151,6 +170,11 @@ class TFrmIndex : public QMainWindow {
     QWidget* BuildKnowledgePage();
     QWidget* BuildAboutPage();
     void BuildBuffers();
+    void StartClassicRun();
+    void FillFavouredElements();
+    void AppendClassicRow(const QString& row);
+    void AddHighScore(const QString& name);
+    void RebuildCombos();
     // Runs `handler` whenever `edit` loses the focus (the controls' Exit events).
     void OnExit(QWidget* edit, void (TFrmIndex::*handler)());
 
@@ -163,4 +187,5 @@ class TFrmIndex : public QMainWindow {
     QPointer<TFRM_Date> m_calendar;
     std::vector<std::pair<QObject*, void (TFrmIndex::*)()>> m_exitHandlers;
     bool m_quitting = false;
+    bool m_classicStartPending = false;
 };

@@ -1,6 +1,8 @@
 // qinghe-cli: the reports, look-ups and generators of the program from a terminal.
 // UTF-8 with LF line ends on stdout; exit 0 on success, 1 with the message on stderr when
 // an input is refused, 2 on usage errors.
+#include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cstdio>
 #include <exception>
@@ -10,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "generation/ClassicGeneration.h"
 #include "numerology/CharacterLookup.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/SolarAstronomy.h"
@@ -106,6 +109,77 @@ int Terms(const Args& args) {
     return 0;
 }
 
+// --name value options after the positional arguments.
+struct Options {
+    std::vector<std::string> positional;
+    std::vector<std::pair<std::string, std::string>> named;
+    const std::string* Get(std::string_view name) const {
+        for (const auto& [k, v] : named)
+            if (k == name) return &v;
+        return nullptr;
+    }
+};
+
+Options ParseOptions(const Args& args, std::initializer_list<std::string_view> known) {
+    Options o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i].rfind("--", 0) != 0) {
+            o.positional.push_back(args[i]);
+            continue;
+        }
+        if (std::find(known.begin(), known.end(), args[i]) == known.end())
+            throw UsageError{"unknown option " + args[i]};
+        if (i + 1 >= args.size()) throw UsageError{args[i] + " needs a value"};
+        o.named.emplace_back(args[i], args[i + 1]);
+        ++i;
+    }
+    return o;
+}
+
+int Generate(const Args& args) {
+    const Options o = ParseOptions(args, {"--sex", "--form", "--mode", "--combo", "--fixed",
+                                          "--position", "--min-score", "--elements", "--limit"});
+    if (o.positional.size() != 1) throw UsageError{"generate needs SURNAME"};
+    const std::string* mode = o.Get("--mode");
+    if (mode && *mode != "classic") throw UsageError{"--mode: only classic is available"};
+    qinghe::ClassicSettings s;
+    s.surname = qinghe::Trim(o.positional[0]);
+    if (s.surname.empty()) throw UsageError{"SURNAME is empty"};
+    const std::string* sex = o.Get("--sex");
+    if (sex && *sex != "男" && *sex != "女") throw UsageError{"--sex is 男 or 女"};
+    s.boy = !sex || *sex == "男";
+    const std::string* form = o.Get("--form");
+    if (form && *form != "双字名" && *form != "单字名") throw UsageError{"--form is 双字名 or 单字名"};
+    s.twoCharGiven = !form || *form == "双字名";
+    if (const std::string* fixed = o.Get("--fixed")) s.fixedChar = qinghe::Trim(*fixed);
+    if (const std::string* position = o.Get("--position")) {
+        if (*position != "第二字" && *position != "第三字")
+            throw UsageError{"--position is 第二字 or 第三字"};
+        s.fixedFirst = *position == "第二字";
+    }
+    qinghe::ComboOptions combo{s.surname, s.twoCharGiven, s.fixedChar, s.fixedFirst, 70};
+    if (const std::string* min = o.Get("--min-score")) combo.minScore = IntegerArg(*min, "--min-score");
+    int nameKind = 0;
+    s.combos = qinghe::LoadStrokeCombos(combo, nameKind);
+    s.chosenCombo = qinghe::Trim(o.Get("--combo") ? *o.Get("--combo") : std::string(qinghe::kAutomaticCombo));
+    s.copyHighScores = false;
+    if (const std::string* elements = o.Get("--elements")) {
+        std::string favoured = *elements;
+        s.elements = qinghe::PrepareElements(favoured, s.surname);
+    }
+    const int limit = o.Get("--limit") ? IntegerArg(*o.Get("--limit"), "--limit") : -1;
+    std::atomic<bool> flag{limit != 0};
+    int printed = 0;
+    qinghe::ClassicSink sink;
+    sink.name = [&](const std::string& name) {
+        if (!flag.load()) return;
+        std::printf("%s\n", name.c_str());
+        if (++printed == limit) flag = false;
+    };
+    qinghe::RunClassicGeneration(s, flag, sink);
+    return 0;
+}
+
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"query", "query FILE \"SQL\"",
@@ -116,6 +190,10 @@ const std::vector<Command>& Commands() {
         {"lunar", "lunar FROM [TO]",
          "lunar date of each day: YYYY-MM-DD, lunar year, month, day, leap (0/1)", Lunar},
         {"solar", "solar YEAR MONTH DAY [--leap]", "Gregorian date of a lunar date", Solar},
+        {"generate",
+         "generate SURNAME [--sex 男/女] [--form 双字名/单字名] [--mode classic] [--combo TEXT] "
+         "[--fixed CHAR --position 第二字/第三字] [--min-score N] [--elements TEXT] [--limit N]",
+         "generated names, one per line, in the order the window shows them", Generate},
         {"terms", "terms YEAR", "the 24 solar-term moments of a year (China Standard Time)", Terms},
         {"chart", qinghe::cli::kChartSynopsis, "the chart report of a birth, or the chart as JSON",
          qinghe::cli::ChartCommand},

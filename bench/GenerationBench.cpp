@@ -1,0 +1,48 @@
+// Classic generation on the reference files of the program's folder: time to the first
+// name of an automatic run for 张 (two-character given names), and a whole run.
+#include <benchmark/benchmark.h>
+
+#include "generation/ClassicGeneration.h"
+#include "refdata/ReferenceDb.h"
+
+namespace {
+
+qinghe::ClassicSettings ZhangAutomatic() {
+    // The reference files the build wrote into the program's folder, beside this one.
+    static const bool folderSet = [] {
+        qinghe::SetProgramFolder(qinghe::ProgramFolder() + "../bin/");
+        return true;
+    }();
+    (void)folderSet;
+    qinghe::ClassicSettings s;
+    s.surname = "张";
+    qinghe::ComboOptions o{"张", true, "", true, 70};
+    int kind = 0;
+    s.combos = qinghe::LoadStrokeCombos(o, kind);
+    s.chosenCombo = std::string(qinghe::kAutomaticCombo);
+    return s;
+}
+
+void ClassicFirstName(benchmark::State& state) {
+    for (auto _ : state) {
+        const qinghe::ClassicSettings s = ZhangAutomatic();  // the list is rebuilt too
+        std::atomic<bool> flag{true};
+        qinghe::ClassicSink sink;
+        sink.name = [&](const std::string&) { flag = false; };
+        qinghe::RunClassicGeneration(s, flag, sink);
+    }
+}
+BENCHMARK(ClassicFirstName)->Unit(benchmark::kMillisecond);
+
+void ClassicWholeAutomaticRun(benchmark::State& state) {
+    const qinghe::ClassicSettings s = ZhangAutomatic();
+    int names = 0;
+    for (auto _ : state) {
+        std::atomic<bool> flag{true};
+        names = qinghe::RunClassicGeneration(s, flag, {});
+    }
+    state.counters["names"] = names;
+}
+BENCHMARK(ClassicWholeAutomaticRun)->Unit(benchmark::kMillisecond);
+
+}  // namespace

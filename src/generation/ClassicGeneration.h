@@ -1,0 +1,126 @@
+// Classic-mode name generation: the list of best stroke combinations for a surname, the
+// candidate queries that pair characters of table `word` with a combination, the banded
+// order in which candidates are shown, and the rows of six names. The SQL texts are the
+// program's own; every typed text is quoted before it enters them.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qinghe {
+
+inline constexpr std::string_view kAutomaticCombo = "电脑全自动";
+
+// 10 × surname characters + given-name characters: 11, 12, 21, 22. A surname is one
+// character when it is exactly one character long.
+int NameKindOf(std::string_view surname, bool twoCharGiven);
+
+// What the combination list depends on (the naming page's boxes).
+struct ComboOptions {
+    std::string surname;         // trimmed
+    bool twoCharGiven = true;    // "双字名"
+    std::string fixedChar;       // trimmed fixed character, empty for none
+    bool fixedFirst = true;      // "第二字": the first given-name position; "第三字": the second
+    std::optional<int> minScore; // when the minimum-score filter is on and a score is given
+};
+
+// The SQL text of the combination list (its lines joined by CR LF) and the name kind.
+std::string StrokeComboQuery(const ComboOptions& options, int& nameKind);
+
+// "电脑全自动" followed by one entry per combination, best first. Empty list (no entry at
+// all) on an engine error.
+std::vector<std::string> LoadStrokeCombos(const ComboOptions& options, int& nameKind);
+
+// Entry text of one combination: 7|10(85分), 7|10-6(85分), 4-11|10(85分), 4-11|10-6(85分).
+std::string StrokeComboText(int nameKind, int x1, int x2, int bh21, int bh22, int zf);
+
+// Given-name strokes and score suffix read back from an entry.
+struct ComboStrokes {
+    int s1 = 0;
+    int s2 = 0;
+    std::string suffix;  // "(85分)"
+};
+std::optional<ComboStrokes> ParseStrokeCombo(std::string_view entry, bool twoCharGiven);
+
+// The condition on `word` that selects characters by sex; the first form serves one-character
+// given names and names with a fixed character, the second two-character names without one.
+std::string SexClause(bool boy, bool singleOrFixed);
+
+// The five-element option: removes the surname characters' elements from `favoured` (kept
+// so) and returns the first and second element left (empty where none).
+struct ElementChoice {
+    std::string e1, e2;
+};
+ElementChoice PrepareElements(std::string& favoured, std::string_view surname);
+
+// A snapshot of the naming page taken when a run starts.
+struct ClassicSettings {
+    std::string surname;
+    bool boy = true;
+    bool twoCharGiven = true;
+    std::string fixedChar;
+    bool fixedFirst = true;
+    std::vector<std::string> combos;  // the list's entries, "电脑全自动" first
+    std::string chosenCombo;          // trimmed text of the chosen entry
+    bool copyHighScores = true;       // "自动挑选"
+    std::string highScoreText = "70"; // threshold as typed
+    ElementChoice elements;
+};
+
+// Whether the select pairs two given-name characters (subquery b): a two-character given
+// name with a fixed second character or a second stroke count.
+bool HasSecondSubquery(const ClassicSettings& s, const ComboStrokes& combo);
+
+// The select of one combination (no outer "select mz from (").
+std::string ClassicSelect(const ClassicSettings& s, const ComboStrokes& combo, bool automatic);
+// The closing text: filter by elements or by sex suitability, order by rank.
+std::string ClassicTail(bool pairOfCharacters, const ElementChoice& elements);
+
+// Row numbers 1..rowCount in the order they are shown: nine bands of rowCount / 9 rows,
+// the rows of one step taken band by band in `bandOrder`, then the remainder in order.
+// `keepGoing` is asked before every step of nine and every remainder row.
+using BandOrder = std::array<int, 9>;
+inline constexpr BandOrder kChosenBands = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+inline constexpr BandOrder kAutomaticBands = {6, 9, 1, 2, 8, 3, 7, 4, 5};
+void ForEachBanded(int rowCount, const BandOrder& bandOrder, const std::function<bool()>& keepGoing,
+                   const std::function<void(int)>& emit);
+
+// Where a run's names go: every name in order, the high-scoring copies, and the rows of six
+// (each padded name ends at a 16-cell boundary).
+struct ClassicSink {
+    std::function<void(const std::string&)> name;
+    std::function<void(const std::string&)> highScore;
+    std::function<void(const std::string&)> row;
+};
+
+// Rows of six padded names, as the result area shows them.
+class ClassicEmitter {
+public:
+    ClassicEmitter(const ClassicSettings& settings, const ClassicSink& sink);
+    void Emit(const std::string& name);
+    // A last row of one to five names is shown too.
+    void Finish();
+
+private:
+    const ClassicSettings& m_settings;
+    const ClassicSink& m_sink;
+    std::optional<int> m_threshold;
+    std::string m_row;
+    int m_count = 0;
+};
+
+// Name text padded with blanks to 16 display cells (texts of 10 to 15 cells only).
+std::string PadClassicName(const std::string& name);
+
+// One run: the chosen combination, or every listed one in batches of eight. Ends when the
+// rows are exhausted, `generationFlag` is found false, or anything fails (quietly; the
+// names emitted so far stay). Returns the number of names emitted.
+int RunClassicGeneration(const ClassicSettings& settings, const std::atomic<bool>& generationFlag,
+                         const ClassicSink& sink);
+
+}  // namespace qinghe

@@ -9,14 +9,15 @@
 #include "calendar/SolarTerms.h"
 #include "chart/BirthChart.h"
 #include "chart/ChartReadings.h"
-#include "chart/ChartTestFolder.h"
+#include "refdata/ReferenceDb.h"
+#include "refdata/TestFixture.h"
 
 namespace qinghe {
 namespace {
 
 class BirthChartTest : public ::testing::Test {
   protected:
-    test::BuiltReferenceFiles m_files;
+    test::ScopedProgramFolder m_files{QINGHE_BIN_DIR};
 };
 
 struct DayCheck {
@@ -27,7 +28,7 @@ struct DayCheck {
 
 class DayCheckTest : public ::testing::TestWithParam<DayCheck> {
   protected:
-    test::BuiltReferenceFiles m_files;
+    test::ScopedProgramFolder m_files{QINGHE_BIN_DIR};
 };
 
 TEST_P(DayCheckTest, RefusesDaysTheMonthDoesNotHave) {
@@ -79,7 +80,7 @@ struct WorkedChart {
 
 class WorkedChartTest : public ::testing::TestWithParam<WorkedChart> {
   protected:
-    test::BuiltReferenceFiles m_files;
+    test::ScopedProgramFolder m_files{QINGHE_BIN_DIR};
 };
 
 // Start ages by the rule "three days to the 节 make one year", counted to the 节 dates of the

@@ -6,7 +6,7 @@
 
 #include "refdata/Utf8.h"
 #include "chart/ChartReadings.h"
-#include "chart/ChartTestFolder.h"
+#include "refdata/TestFixture.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/TestFixture.h"
 
@@ -15,7 +15,7 @@ namespace {
 
 class ChartReadingsTest : public ::testing::Test {
   protected:
-    test::BuiltReferenceFiles m_files;
+    test::ScopedProgramFolder m_files{QINGHE_BIN_DIR};
 };
 
 TEST_F(ChartReadingsTest, TenGodsNayinAndElements) {

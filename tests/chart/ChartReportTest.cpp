@@ -9,7 +9,7 @@
 #include "calendar/LunarCalendar.h"
 #include "chart/ChartReadings.h"
 #include "chart/ChartReport.h"
-#include "chart/ChartTestFolder.h"
+#include "refdata/TestFixture.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/TestFixture.h"
 
@@ -39,7 +39,7 @@ class ChartReportTest : public ::testing::Test {
     static std::vector<std::string> Report(const BirthInput& in, int now = 2026) {
         return ChartReportLines("张", "三", in, now);
     }
-    test::BuiltReferenceFiles m_files;
+    test::ScopedProgramFolder m_files{QINGHE_BIN_DIR};
 };
 
 // The worked example of the report: a boy born 1984-06-01 at 12:00.
@@ -145,7 +145,7 @@ struct LayoutCase {
 
 class ReportLayoutTest : public ::testing::TestWithParam<LayoutCase> {
   protected:
-    test::BuiltReferenceFiles m_files;
+    test::ScopedProgramFolder m_files{QINGHE_BIN_DIR};
 };
 
 TEST_P(ReportLayoutTest, ColumnsLineUpInDisplayCells) {
@@ -266,7 +266,7 @@ struct BoneMonthCase {
 
 class BoneMonthTest : public ::testing::TestWithParam<BoneMonthCase> {
   protected:
-    test::BuiltReferenceFiles m_files;
+    test::ScopedProgramFolder m_files{QINGHE_BIN_DIR};
 };
 
 // 惊蛰 1980-03-05 18:16 falls on lunar 1-19; 立秋 1984-08-07 16:17 on lunar 7-11.
@@ -307,7 +307,7 @@ struct RefusedCase {
 
 class RefusedInputTest : public ::testing::TestWithParam<RefusedCase> {
   protected:
-    test::BuiltReferenceFiles m_files;
+    test::ScopedProgramFolder m_files{QINGHE_BIN_DIR};
 };
 
 TEST_P(RefusedInputTest, NoLineIsWritten) {

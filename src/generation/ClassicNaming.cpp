@@ -14,6 +14,8 @@
 #include <QTimer>
 
 #include "app/TFrmIndex.h"
+#include "chart/ChartReport.h"
+#include "chart/ElementBalance.h"
 #include "generation/ClassicGeneration.h"
 #include "generation/TMythread.h"
 #include "refdata/Utf8.h"
@@ -101,6 +103,13 @@ void TFrmIndex::FillFavouredElements() {
         for (const auto& [name, element] : kBoxes)
             if (auto* box = findChild<QCheckBox*>(QString(name) + group); box && box->isChecked())
                 FavouredElements += element;
+    if (!FavouredElements.empty()) return;
+    // Otherwise the elements the birth chart of the page's boxes needs most.
+    try {
+        FavouredElements = qinghe::BalanceOf(qinghe::BirthChartOfInput(m_birth1->Input())).favoured;
+    } catch (const std::exception&) {
+        // Boxes that give no chart leave the option without elements.
+    }
 }
 
 qinghe::ClassicSettings TFrmIndex::ClassicSnapshot() {

@@ -98,6 +98,22 @@ private slots:
         w.RzBitBtn2Click();
     }
 
+    void WithoutTicksTheChartChoosesTheElements() {
+        TFrmIndex w;
+        w.show();
+        Surname(w, QStringLiteral("张"));
+        // Born 1984-06-01 12:00: strong fire, balanced by metal and earth; 张 is 金 in the
+        // character table, so the option keeps 土.
+        w.m_birth1->year->setCurrentText("1984");
+        w.m_birth1->month->setCurrentText("6");
+        w.m_birth1->day->setCurrentText("1");
+        w.m_birth1->hour->setCurrentText(QStringLiteral("午 12"));
+        w.findChild<QCheckBox*>("CBwuxing")->setChecked(true);
+        w.RzBitBtn5Click();
+        QCOMPARE(w.findChild<QLabel*>("LabelFavoured")->text(), QStringLiteral("喜用五行：土"));
+        w.RzBitBtn2Click();
+    }
+
     void SecondStartWaitsForTheFirstRun() {
         TFrmIndex w;
         w.show();

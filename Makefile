@@ -8,7 +8,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps configure build run test test-main test-asan bench fuzz format clean
+.PHONY: all deps configure build run test test-main test-asan tsan bench fuzz format clean
 
 all: build
 
@@ -35,6 +35,14 @@ test-asan: deps
 	  -DQINGHE_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The generation threads under ThreadSanitizer (core tests that run a worker thread).
+TSAN_BUILD ?= build-tsan
+tsan: deps
+	@cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQINGHE_CORE_ONLY=ON \
+	  -DCMAKE_CXX_FLAGS=-fsanitize=thread -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread >/dev/null
+	@cmake --build $(TSAN_BUILD) -j $(JOBS) --target qinghe-core-tests
+	$(TSAN_BUILD)/tests/qinghe-core-tests --gtest_filter='ClassicRun.*:ReferenceDbTest.EachThread*'
 
 bench: build
 	$(BUILD)/bench/qinghe-bench

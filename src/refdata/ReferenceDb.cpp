@@ -91,6 +91,9 @@ Connection& ConnectionFor(const std::string& path) {
         const std::string why = conn->db ? sqlite3_errmsg(conn->db) : sqlite3_errstr(rc);
         throw ReferenceDbError("cannot open reference file " + path + ": " + why);
     }
+    // Generation sorts unions of tens of thousands of rows: keep sorting in memory.
+    sqlite3_exec(conn->db, "PRAGMA temp_store = MEMORY; PRAGMA cache_size = -16384;", nullptr,
+                 nullptr, nullptr);
     // A double-quoted word must name a column; it never falls back to being text.
     sqlite3_db_config(conn->db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_db_config(conn->db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);

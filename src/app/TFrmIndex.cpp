@@ -843,21 +843,6 @@ void TFrmIndex::dxBarButton39Click() {
 // ---- Handlers whose work the generation, report, list and poem code supplies ----------
 
 void TFrmIndex::RzRadioButton7Click() {}
-void TFrmIndex::RzBitBtn24Click() {}
-void TFrmIndex::RzBitBtn36Click() {}
-void TFrmIndex::RzBitBtn30Click() {}
-void TFrmIndex::RzBitBtn38Click() {}
-void TFrmIndex::BtnFuzhiClick() {}
-void TFrmIndex::RzBitBtn29Click() {}
-void TFrmIndex::RzBitBtn35Click() {}
-void TFrmIndex::RzBitBtn37Click() {}
-void TFrmIndex::ListBox1DblClick() {}
-void TFrmIndex::ListBox3DblClick() {}
-void TFrmIndex::ListBox4DblClick() {}
-void TFrmIndex::RzStringGrid1DblClick() {}
-void TFrmIndex::RzBitBtn8Click() {}
-void TFrmIndex::BitBtnsaveClick() {}
-void TFrmIndex::ButtonNameClick() {}
 void TFrmIndex::RzBitBtn32Click() {}
 void TFrmIndex::RzBitBtn41Click() {}
 void TFrmIndex::TreeViewInitClick() {}

@@ -18,6 +18,7 @@
 #include "calendar/SolarAstronomy.h"
 #include "calendar/SolarTerms.h"
 #include "cli/ChartCommand.h"
+#include "cli/NameCommand.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/Utf8.h"
 
@@ -197,6 +198,8 @@ const std::vector<Command>& Commands() {
         {"terms", "terms YEAR", "the 24 solar-term moments of a year (China Standard Time)", Terms},
         {"chart", qinghe::cli::kChartSynopsis, "the chart report of a birth, or the chart as JSON",
          qinghe::cli::ChartCommand},
+        {"name", qinghe::cli::kNameSynopsis, "the name report of the name page or window, or JSON",
+         qinghe::cli::NameCommand},
     };
     return commands;
 }

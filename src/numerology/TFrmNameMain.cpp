@@ -1,0 +1,191 @@
+// The window reads its boxes like the name page, has the core write the window report and
+// shows it as plain lines (a rich-text box in appearance only); the save writes those lines.
+#include "numerology/TFrmNameMain.h"
+
+#include <QBoxLayout>
+#include <QDate>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextEdit>
+
+#include "app/ShowInfo.h"
+#include "chart/BirthChart.h"
+#include "numerology/NameReport.h"
+#include "numerology/ReportFile.h"
+#include "refdata/ReferenceDb.h"
+#include "refdata/Utf8.h"
+
+TFrmNameMain::TFrmNameMain(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TFrmNameMain"));
+    setWindowTitle(QStringLiteral("姓名分析"));
+    resize(760, 560);
+    auto* column = new QVBoxLayout(this);
+
+    auto* nameRow = new QHBoxLayout;
+    column->addLayout(nameRow);
+    m_surname = new QLineEdit(this);
+    m_surname->setObjectName(QStringLiteral("NameA"));
+    m_surname->setMaxLength(2);  // four bytes of double-byte text
+    m_given = new QLineEdit(this);
+    m_given->setObjectName(QStringLiteral("NameB"));
+    m_given->setMaxLength(2);
+    nameRow->addWidget(new QLabel(QStringLiteral("姓"), this));
+    nameRow->addWidget(m_surname);
+    nameRow->addWidget(new QLabel(QStringLiteral("名"), this));
+    nameRow->addWidget(m_given);
+    m_birth = std::make_unique<qinghe::BirthBoxes>(
+        this, qinghe::BirthBoxNames{"Sex", "ComDate", "SYear", "SMonth", "Sday", "Shour",
+                                    "RzComboBox8"});
+    // This window's minute list reads 00 to 59 and starts at 0.
+    m_birth->minute->clear();
+    for (int m = 0; m < 60; ++m) m_birth->minute->addItem(QStringLiteral("%1").arg(m, 2, 10, QChar('0')));
+    m_birth->minute->setCurrentIndex(-1);
+    m_birth->minute->setEditText(QStringLiteral("0"));
+    m_birth->AddSexTo(nameRow);
+    nameRow->addStretch(1);
+    auto* dateRow = new QHBoxLayout;
+    column->addLayout(dateRow);
+    m_birth->AddDateTo(dateRow);
+    dateRow->addStretch(1);
+
+    auto* buttons = new QHBoxLayout;
+    column->addLayout(buttons);
+    const auto button = [&](const char* name, const QString& caption, void (TFrmNameMain::*slot)()) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        buttons->addWidget(b);
+    };
+    button("RzButton1", QStringLiteral("姓名分析"), &TFrmNameMain::RzButton1Click);
+    button("dxBarButton2", QStringLiteral("保存"), &TFrmNameMain::dxBarButton2Click);
+    button("dxBarButton5", QStringLiteral("退出"), &TFrmNameMain::dxBarButton5Click);
+    buttons->addStretch(1);
+
+    m_memo = new QTextEdit(this);
+    m_memo->setObjectName(QStringLiteral("RzMemo1"));
+    m_memo->setReadOnly(true);
+    m_memo->setLineWrapMode(QTextEdit::NoWrap);
+    m_memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    column->addWidget(m_memo, 1);
+}
+
+TFrmNameMain::~TFrmNameMain() = default;
+
+QFileDialog* TFrmNameMain::SaveDialog1() {
+    if (m_saveDialog == nullptr) m_saveDialog = qinghe::NewReportSaveDialog(this);
+    return m_saveDialog;
+}
+
+void TFrmNameMain::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_shown) return;
+    m_shown = true;
+    FormShow();
+}
+
+void TFrmNameMain::FormShow() {
+    if (!m_surname->text().trimmed().isEmpty() && !m_given->text().trimmed().isEmpty())
+        RzButton1Click();
+    m_surname->setFocus();
+}
+
+void TFrmNameMain::RzButton1Click() {
+    const std::string surname = m_surname->text().toStdString();
+    const std::string given = m_given->text().toStdString();
+    std::vector<std::string> lines;
+    QString error;
+    try {
+        qinghe::WriteNameWindowReport(surname, given, m_birth->Input(),
+                                      QDate::currentDate().year(), lines);
+    } catch (const qinghe::InputRefused& e) {
+        qinghe::ShowInfo(QString::fromStdString(e.what()));
+        return;
+    } catch (const qinghe::ConversionError& e) {
+        qinghe::ShowInfo(QString::fromStdString(e.what()));
+        return;
+    } catch (const qinghe::ReferenceDbError&) {
+        // A reading table cannot be read: the report ends where it stands, without a word.
+    } catch (const qinghe::NameReportError& e) {
+        error = QString::fromStdString(e.what());
+    }
+    m_lines = lines;
+    m_lastFullName = QString::fromStdString(qinghe::Trim(surname) + qinghe::Trim(given));
+    QStringList text;
+    for (const std::string& line : lines) text << QString::fromStdString(line);
+    m_memo->setPlainText(text.join(QLatin1Char('\n')));
+    m_memo->verticalScrollBar()->setValue(0);
+    m_memo->horizontalScrollBar()->setValue(0);
+    if (!error.isEmpty()) qinghe::ShowInfo(error);
+}
+
+void TFrmNameMain::dxBarButton2Click() {
+    std::vector<std::string> lines;
+    for (const QString& line : m_memo->toPlainText().split(QLatin1Char('\n')))
+        lines.push_back(line.toStdString());
+    qinghe::SaveReportWithDialog(SaveDialog1(), m_lastFullName, lines);
+}
+
+void TFrmNameMain::dxBarButton5Click() {
+    close();
+}
+
+namespace qinghe {
+
+QFileDialog* NewReportSaveDialog(QWidget* parent) {
+    auto* dialog = new QFileDialog(parent, QStringLiteral("保存"));
+    dialog->setObjectName(QStringLiteral("SaveDialog1"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setNameFilter(QStringLiteral("文本文件 (*.txt)"));
+    return dialog;
+}
+
+void SaveReportWithDialog(QFileDialog* dialog, const QString& fullName,
+                          const std::vector<std::string>& lines) {
+    bool empty = true;
+    for (const std::string& line : lines) empty = empty && Trim(line).empty();
+    if (empty) return;
+    dialog->setWindowTitle(QStringLiteral("保存"));
+    // Replacing a file is the user's choice of name; the write itself never damages it.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    const QString last = dialog->property("qinghe_lastProposed").toString();
+    const QString proposed = QString::fromStdString(
+        ProposedReportFileName(fullName.toStdString(), last.toStdString()));
+    dialog->setProperty("qinghe_lastProposed", proposed);
+    dialog->selectFile(proposed);
+    if (dialog->exec() != QDialog::Accepted) return;
+    const QStringList chosen = dialog->selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty()) return;
+    dialog->setProperty("qinghe_lastProposed", chosen.first());
+    try {
+        SaveReportLines(ReportFilePath(chosen.first().toStdString()), lines);
+    } catch (const ReportSaveError& e) {
+        ShowInfo(QString::fromStdString(e.what()));
+    }
+}
+
+void OpenNameAnalysis(QWidget* parent, const QString& surname, const QString& sex,
+                      const QString& year, const QString& given, int calendarIndex,
+                      const QString& minute, const QString& hour, const QString& day,
+                      const QString& month) {
+    auto* w = new TFrmNameMain(parent);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->findChild<QLineEdit*>(QStringLiteral("NameA"))->setText(surname);
+    w->m_birth->sex->setCurrentIndex(sex == QStringLiteral("男") ? 0 : 1);
+    w->m_birth->year->setEditText(year);
+    w->m_birth->month->setEditText(month);
+    w->m_birth->day->setEditText(day);
+    w->m_birth->hour->setCurrentIndex(w->m_birth->hour->findText(hour));
+    if (w->m_birth->hour->isEditable()) w->m_birth->hour->setEditText(hour);
+    w->m_birth->minute->setEditText(minute);
+    w->m_birth->calendar->setCurrentIndex(calendarIndex);
+    w->findChild<QLineEdit*>(QStringLiteral("NameB"))->setText(given);
+    w->exec();
+}
+
+}  // namespace qinghe

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
@@ -186,6 +187,16 @@ class NameAnalysisTest : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(w.findChild<TFrmNameMain*>() == nullptr);
 
+        // A grid row holds the full name alone in column 1.
+        auto* grid = w.findChild<QTableWidget*>("RzStringGrid1");
+        if (grid->rowCount() < 1) grid->setRowCount(1);
+        if (grid->columnCount() < 2) grid->setColumnCount(2);
+        grid->setItem(0, 1, new QTableWidgetItem(QStringLiteral("王大明")));
+        grid->setCurrentCell(0, 1);
+        WithModal([&] { w.RzStringGrid1DblClick(); },
+                  [&](QWidget* m) { given = m->findChild<QLineEdit*>("NameB")->text(); });
+        QCOMPARE(given, QStringLiteral("大明"));
+
         // An entry without "(" gives an empty name: the window opens and asks for the given name.
         kept->addItem(QStringLiteral("王小明"));
         kept->setCurrentRow(1);
@@ -219,6 +230,40 @@ class NameAnalysisTest : public QObject {
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("a.txt"))));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("a.txt.txt"))));
         QVERIFY(m_shown.isEmpty());
+    }
+
+    // Without a given name the window does not analyse on showing; its own button does, and
+    // its save writes the plain lines of its report.
+    void WindowAnalysesSavesAndQuits() {
+        QTemporaryDir dir;
+        QStringList before, after;
+        QByteArray saved;
+        bool closedByQuit = false;
+        QTimer::singleShot(0, [&] {
+            auto* m = qobject_cast<TFrmNameMain*>(QApplication::activeModalWidget());
+            QVERIFY(m != nullptr);
+            auto* memo = m->findChild<QTextEdit*>("RzMemo1");
+            before = memo->toPlainText().split('\n', Qt::SkipEmptyParts);
+            m->findChild<QLineEdit*>("NameB")->setText(QStringLiteral("三"));
+            m->findChild<QPushButton*>("RzButton1")->click();
+            after = memo->toPlainText().split('\n');
+            ChooseFile([&] { m->findChild<QPushButton*>("dxBarButton2")->click(); },
+                       dir.filePath(QStringLiteral("张三")), nullptr);
+            saved = ReadAll(dir.filePath(QStringLiteral("张三.txt")));
+            m->findChild<QPushButton*>("dxBarButton5")->click();
+            closedByQuit = !m->isVisible();
+        });
+        qinghe::OpenNameAnalysis(nullptr, QStringLiteral("张"), QStringLiteral("女"), "1984", "",
+                                 0, "00", QStringLiteral("午 12"), "1", "6");
+        QVERIFY(before.isEmpty());
+        QVERIFY(m_shown.isEmpty());
+        QCOMPARE(after.size(), 43);
+        QCOMPARE(after[4], QStringLiteral("张三,您今年:%1岁").arg(QDate::currentDate().year() - 1984));
+        QCOMPARE(after[5], QStringLiteral("您出生公历: 1984年06月01日12点00分"));
+        QCOMPARE(saved.count("\r\n"), 43);
+        QVERIFY(saved.startsWith("<---"));
+        QVERIFY(saved.contains("\xD5\xC5\xC8\xFD,"));  // 张三, in GB18030
+        QVERIFY(closedByQuit);
     }
 
     // A write cut short (the file-size limit) says why and leaves the old file as it was.

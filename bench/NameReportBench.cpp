@@ -31,7 +31,10 @@ void NamePageReport(benchmark::State& state) {
         benchmark::DoNotOptimize(lines.data());
     }
 }
-BENCHMARK(NamePageReport)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(NamePageReport)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 void NameWindowReport(benchmark::State& state) {
     const qinghe::BirthInput in = Birth();
@@ -41,6 +44,9 @@ void NameWindowReport(benchmark::State& state) {
         benchmark::DoNotOptimize(lines.data());
     }
 }
-BENCHMARK(NameWindowReport)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(NameWindowReport)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace

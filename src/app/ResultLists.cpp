@@ -61,14 +61,30 @@ void AnalyseEntry(TFrmIndex* w, QListWidget* list, const char* surnameBox,
 
 }  // namespace
 
-void TFrmIndex::RzBitBtn24Click() { Keep(List(this, "ListBox1"), List(this, "ListBox2")); }
-void TFrmIndex::RzBitBtn36Click() { Keep(List(this, "ListBox3"), List(this, "ListBox4")); }
-void TFrmIndex::RzBitBtn30Click() { List(this, "ListBox2")->clear(); }
-void TFrmIndex::RzBitBtn38Click() { List(this, "ListBox4")->clear(); }
-void TFrmIndex::BtnFuzhiClick() { Copy(this, List(this, "ListBox1")); }
-void TFrmIndex::RzBitBtn29Click() { Copy(this, List(this, "ListBox2")); }
-void TFrmIndex::RzBitBtn35Click() { Copy(this, List(this, "ListBox3")); }
-void TFrmIndex::RzBitBtn37Click() { Copy(this, List(this, "ListBox4")); }
+void TFrmIndex::RzBitBtn24Click() {
+    Keep(List(this, "ListBox1"), List(this, "ListBox2"));
+}
+void TFrmIndex::RzBitBtn36Click() {
+    Keep(List(this, "ListBox3"), List(this, "ListBox4"));
+}
+void TFrmIndex::RzBitBtn30Click() {
+    List(this, "ListBox2")->clear();
+}
+void TFrmIndex::RzBitBtn38Click() {
+    List(this, "ListBox4")->clear();
+}
+void TFrmIndex::BtnFuzhiClick() {
+    Copy(this, List(this, "ListBox1"));
+}
+void TFrmIndex::RzBitBtn29Click() {
+    Copy(this, List(this, "ListBox2"));
+}
+void TFrmIndex::RzBitBtn35Click() {
+    Copy(this, List(this, "ListBox3"));
+}
+void TFrmIndex::RzBitBtn37Click() {
+    Copy(this, List(this, "ListBox4"));
+}
 
 void TFrmIndex::ListBox1DblClick() {
     // Both lists of the naming page come here; the one clicked is the sender.
@@ -76,8 +92,12 @@ void TFrmIndex::ListBox1DblClick() {
     AnalyseEntry(this, list ? list : List(this, "ListBox1"), "Xing", *m_birth1);
 }
 
-void TFrmIndex::ListBox3DblClick() { AnalyseEntry(this, List(this, "ListBox3"), "Xing5", *m_birth5); }
-void TFrmIndex::ListBox4DblClick() { AnalyseEntry(this, List(this, "ListBox4"), "Xing5", *m_birth5); }
+void TFrmIndex::ListBox3DblClick() {
+    AnalyseEntry(this, List(this, "ListBox3"), "Xing5", *m_birth5);
+}
+void TFrmIndex::ListBox4DblClick() {
+    AnalyseEntry(this, List(this, "ListBox4"), "Xing5", *m_birth5);
+}
 
 void TFrmIndex::RzStringGrid1DblClick() {
     if (m_grid == nullptr || m_grid->currentRow() < 0) return;

@@ -101,10 +101,11 @@ int Run(const std::vector<std::string>& args) {
         CheckNameInput(names[0], names[1], input);
         const NameNumbers n = NameNumbersOf(names[0], names[1]);
         const FiveGrids& g = n.grids;
-        std::printf("{\"heaven\": %d, \"person\": %d, \"earth\": %d, \"total\": %d, \"outer\": %d, "
-                    "\"config\": %s, \"score\": %s}\n",
-                    g.Heaven, g.Person, g.Earth, g.Total, g.Outer, JsonText(n.config).c_str(),
-                    n.score.c_str());
+        std::printf(
+            "{\"heaven\": %d, \"person\": %d, \"earth\": %d, \"total\": %d, \"outer\": %d, "
+            "\"config\": %s, \"score\": %s}\n",
+            g.Heaven, g.Person, g.Earth, g.Total, g.Outer, JsonText(n.config).c_str(),
+            n.score.c_str());
         return 0;
     }
     if (!haveNow) {

@@ -140,8 +140,8 @@ void WriteNamePageReport(std::string_view surnameText, std::string_view givenTex
     lines.push_back("农历：" + b.lunarText);
     lines.push_back("属相：" + b.animal);
     lines.push_back("星座：" + b.sign);
-    lines.push_back("十神：" + TenGodOf(ds + ys) + kBlanks3 + TenGodOf(ds + ms) + kBlanks3 + "日元" +
-                    kBlanks3 + TenGodOf(ds + hs));
+    lines.push_back("十神：" + TenGodOf(ds + ys) + kBlanks3 + TenGodOf(ds + ms) + kBlanks3 +
+                    "日元" + kBlanks3 + TenGodOf(ds + hs));
     lines.push_back("八字：" + ys + yb + kBlanks3 + ms + mb + kBlanks3 + ds + db + kBlanks3 + hs +
                     hb);
     const std::string x = PillarElementText(ys, yb, ms, mb, ds, db, hs, hb);

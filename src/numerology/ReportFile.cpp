@@ -3,8 +3,8 @@
 #include "numerology/ReportFile.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <iconv.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>

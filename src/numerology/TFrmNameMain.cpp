@@ -37,11 +37,12 @@ TFrmNameMain::TFrmNameMain(QWidget* parent) : QDialog(parent) {
     nameRow->addWidget(new QLabel(QStringLiteral("名"), this));
     nameRow->addWidget(m_given);
     m_birth = std::make_unique<qinghe::BirthBoxes>(
-        this, qinghe::BirthBoxNames{"Sex", "ComDate", "SYear", "SMonth", "Sday", "Shour",
-                                    "RzComboBox8"});
+        this,
+        qinghe::BirthBoxNames{"Sex", "ComDate", "SYear", "SMonth", "Sday", "Shour", "RzComboBox8"});
     // This window's minute list reads 00 to 59 and starts at 0.
     m_birth->minute->clear();
-    for (int m = 0; m < 60; ++m) m_birth->minute->addItem(QStringLiteral("%1").arg(m, 2, 10, QChar('0')));
+    for (int m = 0; m < 60; ++m)
+        m_birth->minute->addItem(QStringLiteral("%1").arg(m, 2, 10, QChar('0')));
     m_birth->minute->setCurrentIndex(-1);
     m_birth->minute->setEditText(QStringLiteral("0"));
     m_birth->AddSexTo(nameRow);
@@ -53,7 +54,8 @@ TFrmNameMain::TFrmNameMain(QWidget* parent) : QDialog(parent) {
 
     auto* buttons = new QHBoxLayout;
     column->addLayout(buttons);
-    const auto button = [&](const char* name, const QString& caption, void (TFrmNameMain::*slot)()) {
+    const auto button = [&](const char* name, const QString& caption,
+                            void (TFrmNameMain::*slot)()) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
@@ -100,8 +102,8 @@ void TFrmNameMain::RzButton1Click() {
     std::vector<std::string> lines;
     QString error;
     try {
-        qinghe::WriteNameWindowReport(surname, given, m_birth->Input(),
-                                      QDate::currentDate().year(), lines);
+        qinghe::WriteNameWindowReport(surname, given, m_birth->Input(), QDate::currentDate().year(),
+                                      lines);
     } catch (const qinghe::InputRefused& e) {
         qinghe::ShowInfo(QString::fromStdString(e.what()));
         return;
@@ -154,8 +156,8 @@ void SaveReportWithDialog(QFileDialog* dialog, const QString& fullName,
     dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog->setOption(QFileDialog::DontUseNativeDialog, true);
     const QString last = dialog->property("qinghe_lastProposed").toString();
-    const QString proposed = QString::fromStdString(
-        ProposedReportFileName(fullName.toStdString(), last.toStdString()));
+    const QString proposed =
+        QString::fromStdString(ProposedReportFileName(fullName.toStdString(), last.toStdString()));
     dialog->setProperty("qinghe_lastProposed", proposed);
     dialog->selectFile(proposed);
     if (dialog->exec() != QDialog::Accepted) return;

@@ -23,15 +23,16 @@ class TFrmNameMain : public QDialog {
     explicit TFrmNameMain(QWidget* parent = nullptr);
     ~TFrmNameMain() override;
 
-    std::unique_ptr<qinghe::BirthBoxes> m_birth;  // Sex, ComDate, SYear, SMonth, Sday, Shour, RzComboBox8
+    std::unique_ptr<qinghe::BirthBoxes>
+        m_birth;  // Sex, ComDate, SYear, SMonth, Sday, Shour, RzComboBox8
 
     // The window's own save dialog, made at the first save.
     QFileDialog* SaveDialog1();
 
   public slots:
-    void RzButton1Click();      // "姓名分析"
-    void dxBarButton2Click();   // "保存"
-    void dxBarButton5Click();   // "退出"
+    void RzButton1Click();     // "姓名分析"
+    void dxBarButton2Click();  // "保存"
+    void dxBarButton5Click();  // "退出"
 
   protected:
     void showEvent(QShowEvent* event) override;

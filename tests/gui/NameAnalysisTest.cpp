@@ -68,7 +68,8 @@ void ChooseFile(const std::function<void()>& save, const QString& path, QString*
         if (proposed) *proposed = d->selectedFiles().value(0);
         // What the user types into the name box (selectFile leaves a focused box alone).
         d->setDirectory(QFileInfo(path).absolutePath());
-        d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QFileInfo(path).fileName());
+        d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+            ->setText(QFileInfo(path).fileName());
         QMetaObject::invokeMethod(d, "accept");
     });
     save();
@@ -253,12 +254,13 @@ class NameAnalysisTest : public QObject {
             m->findChild<QPushButton*>("dxBarButton5")->click();
             closedByQuit = !m->isVisible();
         });
-        qinghe::OpenNameAnalysis(nullptr, QStringLiteral("张"), QStringLiteral("女"), "1984", "",
-                                 0, "00", QStringLiteral("午 12"), "1", "6");
+        qinghe::OpenNameAnalysis(nullptr, QStringLiteral("张"), QStringLiteral("女"), "1984", "", 0,
+                                 "00", QStringLiteral("午 12"), "1", "6");
         QVERIFY(before.isEmpty());
         QVERIFY(m_shown.isEmpty());
         QCOMPARE(after.size(), 43);
-        QCOMPARE(after[4], QStringLiteral("张三,您今年:%1岁").arg(QDate::currentDate().year() - 1984));
+        QCOMPARE(after[4],
+                 QStringLiteral("张三,您今年:%1岁").arg(QDate::currentDate().year() - 1984));
         QCOMPARE(after[5], QStringLiteral("您出生公历: 1984年06月01日12点00分"));
         QCOMPARE(saved.count("\r\n"), 43);
         QVERIFY(saved.startsWith("<---"));

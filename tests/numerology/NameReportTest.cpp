@@ -2,7 +2,6 @@
 // in the Kangxi dictionary), the checks and their order, lunar input, a single given name, the
 // three-talent section present and absent, and the silent end when a reading table fails.
 #include <gtest/gtest.h>
-
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -30,7 +29,8 @@ BirthInput Input(const std::string& year, const std::string& month, const std::s
     return in;
 }
 
-const std::string kSep = "<" + std::string(23, '-') + "名字分析内容分隔线" + std::string(29, '-') + ">";
+const std::string kSep =
+    "<" + std::string(23, '-') + "名字分析内容分隔线" + std::string(29, '-') + ">";
 
 // The number readings of table 81 as the reference files hold them.
 std::string Reading(int n, NumberReadingField f) {
@@ -46,8 +46,8 @@ class NameReportTest : public ::testing::Test {
 // 总格 15 (土), 外格 8+1 = 9 (水); configuration 土金木. The chart is that of the chart report's
 // worked example (甲子 己巳 丙寅 甲午; lunar 1984-5-2 per the Hong Kong Observatory calendar).
 TEST_F(NameReportTest, PageReportLineByLine) {
-    const std::vector<std::string> r = NamePageReportLines("王", "小明", Input("1984", "6", "1", 12),
-                                                           2026);
+    const std::vector<std::string> r =
+        NamePageReportLines("王", "小明", Input("1984", "6", "1", 12), 2026);
     ASSERT_EQ(r.size(), 55u);
     const std::string frame = "<" + std::string(81, '=') + ">";
     EXPECT_EQ(r[0], frame);
@@ -81,10 +81,13 @@ TEST_F(NameReportTest, PageReportLineByLine) {
     EXPECT_EQ(r[27], "旱苗逢雨：枯木逢春，万象更新，渐进中重振家业。吉");
     EXPECT_EQ(r[28], "【总格15的解析】：总格又称后运，影响人生（50岁）以后的命运。 ");
     EXPECT_EQ(r[29], "福寿双全：福寿拱照，德高望重，能得上下信赖与提携。吉");
-    EXPECT_EQ(r[30], "【外格9的解析】：外格又称变格，影响人的社交能力、智慧等，其数理不用重点去看。");
+    EXPECT_EQ(r[30],
+              "【外格9的解析】：外格又称变格，影响人的社交能力、智慧等，其数理不用重点去看。");
     EXPECT_EQ(r[31], "大成之数：大成之后转空，盛极而衰，多逢穷困与孤寂。凶");
     EXPECT_EQ(r[32], kSep);
-    EXPECT_EQ(r[33], "【三才数理分析】：您的姓名三才配置为：土金木。它具有如下数理诱导力，据此会对人生产生一定的影响。");
+    EXPECT_EQ(r[33],
+              "【三才数理分析】：您的姓名三才配置为：土金木。它具有如下数理诱导力，据此会对人生产生"
+              "一定的影响。");
     RefQuery q(kTalFile, "select * from sancai2009 where title = '土金木'");
     ASSERT_FALSE(q.Eof());
     EXPECT_EQ(r[34], q.AsText("yy"));
@@ -96,8 +99,8 @@ TEST_F(NameReportTest, PageReportLineByLine) {
     const char* grids[] = {"天格", "人格", "地格", "总格", "外格"};
     const int numbers[] = {5, 7, 11, 15, 9};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(r[40 + 2 * i], std::string("【") + grids[i] + std::to_string(numbers[i]) +
-                                     "数理暗示】：");
+        EXPECT_EQ(r[40 + 2 * i],
+                  std::string("【") + grids[i] + std::to_string(numbers[i]) + "数理暗示】：");
         EXPECT_EQ(r[41 + 2 * i], Reading(numbers[i], NumberReadingField::as));
         EXPECT_FALSE(r[41 + 2 * i].empty());
     }
@@ -105,7 +108,8 @@ TEST_F(NameReportTest, PageReportLineByLine) {
     EXPECT_EQ(r[51], "");
     EXPECT_EQ(r[52], "【系统综合评分】: 92分");
     EXPECT_EQ(r[53], "");
-    EXPECT_EQ(r[54], "<" + std::string(23, '-') + "以上分析内容只作参考" + std::string(27, '-') + ">");
+    EXPECT_EQ(r[54],
+              "<" + std::string(23, '-') + "以上分析内容只作参考" + std::string(27, '-') + ">");
 }
 
 TEST_F(NameReportTest, WindowReportLineByLine) {
@@ -129,7 +133,8 @@ TEST_F(NameReportTest, WindowReportLineByLine) {
     for (std::size_t i = 10; i <= 39; ++i) EXPECT_EQ(r[i], page[i + 11]) << i;
     EXPECT_EQ(r[40], "【系统综合评分】: 92分");
     EXPECT_EQ(r[41], "");
-    EXPECT_EQ(r[42], "<" + std::string(23, '-') + "以上分析内容只作参考" + std::string(29, '-') + ">");
+    EXPECT_EQ(r[42],
+              "<" + std::string(23, '-') + "以上分析内容只作参考" + std::string(29, '-') + ">");
 }
 
 // One-character surname and given name: 张 11, 三 3 give 外格 2; the pinyin line keeps the
@@ -156,14 +161,15 @@ TEST_F(NameReportTest, LunarInputPrintsTheGregorianDate) {
 
 TEST_F(NameReportTest, TwoRunsGiveTheSameReport) {
     const BirthInput in = Input("2001", "12", "31", 23);
-    EXPECT_EQ(NamePageReportLines("欧阳", "明", in, 2026), NamePageReportLines("欧阳", "明", in, 2026));
+    EXPECT_EQ(NamePageReportLines("欧阳", "明", in, 2026),
+              NamePageReportLines("欧阳", "明", in, 2026));
 }
 
 struct Refusal {
     const char* surname;
     const char* given;
     BirthInput input;
-    const char* message;  // empty: a conversion error
+    const char* message;    // empty: a conversion error
     bool pageOnly = false;  // the window prints the minute without reading it as a number
 };
 
@@ -279,7 +285,8 @@ TEST_F(ChangedTalFile, ThreeTalentQueryErrorIsReported) {
     EXPECT_THROW(WriteNameWindowReport("王", "小明", Input("1984", "6", "1", 12), 2026, lines),
                  NameReportError);
     ASSERT_EQ(lines.size(), 21u);
-    EXPECT_EQ(lines.back(), Reading(9, NumberReadingField::yy) + Reading(9, NumberReadingField::jx));
+    EXPECT_EQ(lines.back(),
+              Reading(9, NumberReadingField::yy) + Reading(9, NumberReadingField::jx));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Saving reports: the proposed names, the ".txt" ending, GB18030 bytes with CR LF (code points
 // from the GB 18030-2005 mapping tables) and a failed write that leaves the old file as it was.
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 
 #include <csignal>
@@ -53,8 +52,8 @@ TEST(Gb18030TextTest, EncodesWithCrLf) {
 class SaveReportTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("qinghe-save-" + std::to_string(::getpid()));
+        m_dir =
+            std::filesystem::temp_directory_path() / ("qinghe-save-" + std::to_string(::getpid()));
         std::filesystem::create_directories(m_dir);
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }

@@ -296,6 +296,34 @@ class NameAnalysisTest : public QObject {
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     }
 
+    // A folder the user may not write to: the message names the file, the old file stays.
+    void SaveIntoReadOnlyFolderSaysSo() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("张三.txt"));
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("old");
+        }
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        if (QFile probe(dir.filePath(QStringLiteral("probe"))); probe.open(QIODevice::WriteOnly)) {
+            probe.close();
+            probe.remove();
+            QFile::setPermissions(dir.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("this user writes into read-only folders (root)");
+        }
+        TFrmIndex w;
+        w.findChild<QLineEdit*>("Xing2")->setText(QStringLiteral("张"));
+        w.findChild<QLineEdit*>("NameB2")->setText(QStringLiteral("三"));
+        w.findChild<QPlainTextEdit*>("Memo1")->setPlainText(QStringLiteral("报告"));
+        ChooseFile([&] { w.findChild<QPushButton*>("RzBitBtn8")->click(); }, path, nullptr);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(m_shown.size(), 1);
+        QVERIFY(m_shown[0].contains(QStringLiteral("张三.txt")));
+        QCOMPARE(ReadAll(path), QByteArray("old"));
+    }
+
   private:
     QStringList m_shown;
 };

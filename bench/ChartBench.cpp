@@ -3,30 +3,15 @@
 // bone-weight tables), the same on freshly opened connections, and the chart alone.
 #include <benchmark/benchmark.h>
 
+#include "BenchSupport.h"
 #include "chart/BirthChart.h"
 #include "chart/ChartReport.h"
 #include "refdata/ReferenceDb.h"
 
 namespace {
 
-// The reference files live in the program's folder, beside the benchmark's own folder.
-void UseBuiltReferenceFiles() {
-    static const bool once = [] {
-        qinghe::SetProgramFolder(qinghe::ProgramFolder() + "../bin/");
-        return true;
-    }();
-    (void)once;
-}
-
 void ChartReport1984(benchmark::State& state) {
-    UseBuiltReferenceFiles();
-    qinghe::BirthInput in;
-    in.sex = "男";
-    in.year = "1984";
-    in.month = "6";
-    in.day = "1";
-    in.hourText = "午 12";
-    in.minute = "0";
+    const qinghe::BirthInput in = bench::SampleBirth("0");
     for (auto _ : state) {
         const auto lines = qinghe::ChartReportLines("张", "三", in, 2026);
         if (lines.size() != 66) state.SkipWithError("the report does not have 66 lines");
@@ -41,14 +26,7 @@ BENCHMARK(ChartReport1984)
 // The same with every connection to the reference files opened anew, as after start-up (the
 // translations of the SQL texts stay cached, as they do in the program).
 void ChartReport1984FreshConnections(benchmark::State& state) {
-    UseBuiltReferenceFiles();
-    qinghe::BirthInput in;
-    in.sex = "男";
-    in.year = "1984";
-    in.month = "6";
-    in.day = "1";
-    in.hourText = "午 12";
-    in.minute = "0";
+    const qinghe::BirthInput in = bench::SampleBirth("0");
     for (auto _ : state) {
         qinghe::CloseReferenceConnections();
         const auto lines = qinghe::ChartReportLines("张", "三", in, 2026);
@@ -61,7 +39,7 @@ BENCHMARK(ChartReport1984FreshConnections)
     ->ReportAggregatesOnly(true);
 
 void BirthChart1984(benchmark::State& state) {
-    UseBuiltReferenceFiles();
+    bench::UseBuiltReferenceFiles();
     for (auto _ : state) benchmark::DoNotOptimize(qinghe::BirthChartOf(1984, 6, 1, 12, 0, "男"));
 }
 BENCHMARK(BirthChart1984)->Unit(benchmark::kMillisecond);

@@ -2,18 +2,14 @@
 // name of an automatic run for 张 (two-character given names), and a whole run.
 #include <benchmark/benchmark.h>
 
+#include "BenchSupport.h"
 #include "generation/ClassicGeneration.h"
 #include "refdata/ReferenceDb.h"
 
 namespace {
 
 qinghe::ClassicSettings ZhangAutomatic() {
-    // The reference files the build wrote into the program's folder, beside this one.
-    static const bool folderSet = [] {
-        qinghe::SetProgramFolder(qinghe::ProgramFolder() + "../bin/");
-        return true;
-    }();
-    (void)folderSet;
+    bench::UseBuiltReferenceFiles();
     qinghe::ClassicSettings s;
     s.surname = "张";
     qinghe::ComboOptions o{"张", true, "", true, 70};

@@ -2,26 +2,12 @@
 // chart section included, on the reference files the build wrote; and the window's report.
 #include <benchmark/benchmark.h>
 
+#include "BenchSupport.h"
 #include "numerology/NameReport.h"
-#include "refdata/ReferenceDb.h"
 
 namespace {
 
-qinghe::BirthInput Birth() {
-    static const bool once = [] {
-        qinghe::SetProgramFolder(qinghe::ProgramFolder() + "../bin/");
-        return true;
-    }();
-    (void)once;
-    qinghe::BirthInput in;
-    in.sex = "男";
-    in.year = "1984";
-    in.month = "6";
-    in.day = "1";
-    in.hourText = "午 12";
-    in.minute = "30";
-    return in;
-}
+qinghe::BirthInput Birth() { return bench::SampleBirth("30"); }
 
 void NamePageReport(benchmark::State& state) {
     const qinghe::BirthInput in = Birth();

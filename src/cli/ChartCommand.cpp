@@ -3,8 +3,6 @@
 // for the age line is the clock's year unless --now fixes it.
 #include "cli/ChartCommand.h"
 
-#include <charconv>
-#include <chrono>
 #include <cstdio>
 #include <exception>
 #include <string_view>
@@ -12,33 +10,10 @@
 #include "app/BirthInput.h"
 #include "chart/BirthChart.h"
 #include "chart/ChartReport.h"
+#include "cli/CommandCommon.h"
 
 namespace qinghe::cli {
 namespace {
-
-struct Usage {
-    std::string message;
-};
-
-bool Number(std::string_view text, int& value) {
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size() && !text.empty();
-}
-
-std::string JsonText(const std::string& s) {
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '"' || c == '\\')
-            out += std::string("\\") + c;
-        else if (static_cast<unsigned char>(c) < 0x20) {
-            char esc[8];
-            std::snprintf(esc, sizeof esc, "\\u%04x", c);
-            out += esc;
-        } else
-            out += c;
-    }
-    return out + "\"";
-}
 
 template <typename Range, typename Text>
 std::string JsonArray(const Range& items, Text text) {
@@ -101,36 +76,14 @@ int Run(const std::vector<std::string>& args) {
     if (date.empty() || time.empty() || sex.empty())
         throw Usage{"chart needs --date, --time and --sex"};
 
-    // HH:MM gives the hour item ("午 12") and the minute text as typed.
-    const std::size_t colon = time.find(':');
-    int hour = -1, minute = -1;
-    if (colon == std::string::npos || !Number(std::string_view(time).substr(0, colon), hour) ||
-        !Number(std::string_view(time).substr(colon + 1), minute) || hour < 0 || hour > 23 ||
-        minute < 0 || minute > 59)
-        throw Usage{"--time must be HH:MM: '" + time + "'"};
-
-    BirthInput input;
-    input.sex = sex;
-    input.calendarKind = lunar ? 1 : 0;
-    const std::size_t d1 = date.find('-'),
-                      d2 = d1 == std::string::npos ? d1 : date.find('-', d1 + 1);
-    if (d2 == std::string::npos) throw Usage{"--date must be YEAR-MONTH-DAY: '" + date + "'"};
-    input.year = date.substr(0, d1);
-    input.month = date.substr(d1 + 1, d2 - d1 - 1);
-    input.day = date.substr(d2 + 1);
-    input.hourText = kHourItems[hour];
-    input.minute = time.substr(colon + 1);
+    const BirthInput input = BirthInputOf(date, time, sex, lunar);
 
     if (json) {
         const BirthChart c = BirthChartOfInput(input);
         std::printf("%s\n", ChartJson(c, BirthDateOfInput(input)).c_str());
         return 0;
     }
-    if (!haveNow) {
-        const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now() +
-                                                                 std::chrono::hours(8));
-        now = static_cast<int>(std::chrono::year_month_day(today).year());
-    }
+    if (!haveNow) now = CurrentYear();
     for (const std::string& line : ChartReportLines(surname, given, input, now))
         std::printf("%s\n", line.c_str());
     return 0;
@@ -139,16 +92,7 @@ int Run(const std::vector<std::string>& args) {
 }  // namespace
 
 int ChartCommand(const std::vector<std::string>& args) {
-    try {
-        return Run(args);
-    } catch (const Usage& u) {
-        std::fprintf(stderr, "qinghe-cli chart: %s\nusage: qinghe-cli %s\n", u.message.c_str(),
-                     kChartSynopsis);
-        return 2;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
+    return RunCommand("chart", kChartSynopsis, [&] { return Run(args); });
 }
 
 }  // namespace qinghe::cli

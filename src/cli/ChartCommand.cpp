@@ -42,49 +42,25 @@ std::string ChartJson(const BirthChart& c, const CivilDate& date) {
 }
 
 int Run(const std::vector<std::string>& args) {
-    std::string date, time, sex, surname, given;
-    bool lunar = false, json = false, haveNow = false;
-    int now = 0;
+    BirthOptions birth;
+    std::string surname, given;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) throw Usage{a + " needs a value"};
-            out = args[++i];
-        };
-        if (a == "--date")
-            value(date);
-        else if (a == "--time")
-            value(time);
-        else if (a == "--sex")
-            value(sex);
-        else if (a == "--surname")
-            value(surname);
-        else if (a == "--given")
-            value(given);
-        else if (a == "--now") {
-            std::string text;
-            value(text);
-            if (!Number(text, now)) throw Usage{"--now must be a year: '" + text + "'"};
-            haveNow = true;
-        } else if (a == "--lunar")
-            lunar = true;
-        else if (a == "--json")
-            json = true;
+        if (birth.Take(args, i)) continue;
+        if (args[i] == "--surname")
+            surname = OptionValue(args, i);
+        else if (args[i] == "--given")
+            given = OptionValue(args, i);
         else
-            throw Usage{"unknown argument '" + a + "'"};
+            throw Usage{"unknown argument '" + args[i] + "'"};
     }
-    if (date.empty() || time.empty() || sex.empty())
-        throw Usage{"chart needs --date, --time and --sex"};
+    const BirthInput input = birth.Input("chart");
 
-    const BirthInput input = BirthInputOf(date, time, sex, lunar);
-
-    if (json) {
+    if (birth.json) {
         const BirthChart c = BirthChartOfInput(input);
         std::printf("%s\n", ChartJson(c, BirthDateOfInput(input)).c_str());
         return 0;
     }
-    if (!haveNow) now = CurrentYear();
-    for (const std::string& line : ChartReportLines(surname, given, input, now))
+    for (const std::string& line : ChartReportLines(surname, given, input, birth.Year()))
         std::printf("%s\n", line.c_str());
     return 0;
 }

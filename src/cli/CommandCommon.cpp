@@ -57,4 +57,36 @@ int CurrentYear() {
     return static_cast<int>(std::chrono::year_month_day(today).year());
 }
 
+const std::string& OptionValue(const std::vector<std::string>& args, std::size_t& i) {
+    if (i + 1 >= args.size()) throw Usage{args[i] + " needs a value"};
+    return args[++i];
+}
+
+bool BirthOptions::Take(const std::vector<std::string>& args, std::size_t& i) {
+    const std::string& a = args[i];
+    if (a == "--date")
+        date = OptionValue(args, i);
+    else if (a == "--time")
+        time = OptionValue(args, i);
+    else if (a == "--sex")
+        sex = OptionValue(args, i);
+    else if (a == "--now") {
+        const std::string& text = OptionValue(args, i);
+        if (!Number(text, now)) throw Usage{"--now must be a year: '" + text + "'"};
+        haveNow = true;
+    } else if (a == "--lunar")
+        lunar = true;
+    else if (a == "--json")
+        json = true;
+    else
+        return false;
+    return true;
+}
+
+BirthInput BirthOptions::Input(const char* command) const {
+    if (date.empty() || time.empty() || sex.empty())
+        throw Usage{std::string(command) + " needs --date, --time and --sex"};
+    return BirthInputOf(date, time, sex, lunar);
+}
+
 }  // namespace qinghe::cli

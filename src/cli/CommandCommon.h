@@ -2,8 +2,10 @@
 // pages' boxes hold it (--date, --time, --sex, --lunar), "now" as the clock's year in China.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/BirthInput.h"
 
@@ -26,6 +28,24 @@ BirthInput BirthInputOf(const std::string& date, const std::string& time, const 
 
 // The current year in China Standard Time.
 int CurrentYear();
+
+// The birth options the report commands share: --date, --time, --sex, --now YEAR, --lunar and
+// --json.
+struct BirthOptions {
+    std::string date, time, sex;
+    bool lunar = false, json = false, haveNow = false;
+    int now = 0;
+
+    // Takes args[i] (and its value, advancing i) when it is one of these options.
+    bool Take(const std::vector<std::string>& args, std::size_t& i);
+    // The boxes of the birth; Usage when --date, --time or --sex is missing.
+    BirthInput Input(const char* command) const;
+    // --now, otherwise the current year.
+    int Year() const { return haveNow ? now : CurrentYear(); }
+};
+
+// The value after option args[i], advancing i; Usage when there is none.
+const std::string& OptionValue(const std::vector<std::string>& args, std::size_t& i);
 
 // Runs `run`: a Usage error prints the synopsis and gives 2, any other error its message and 1.
 template <typename Run>

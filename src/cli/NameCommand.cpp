@@ -17,32 +17,13 @@ namespace qinghe::cli {
 namespace {
 
 int Run(const std::vector<std::string>& args) {
-    std::string date, time, sex;
+    BirthOptions birth;
     std::vector<std::string> names;
-    bool lunar = false, json = false, window = false, haveNow = false;
-    int now = 0;
+    bool window = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) throw Usage{a + " needs a value"};
-            out = args[++i];
-        };
-        if (a == "--date")
-            value(date);
-        else if (a == "--time")
-            value(time);
-        else if (a == "--sex")
-            value(sex);
-        else if (a == "--now") {
-            std::string text;
-            value(text);
-            if (!Number(text, now)) throw Usage{"--now must be a year: '" + text + "'"};
-            haveNow = true;
-        } else if (a == "--lunar")
-            lunar = true;
-        else if (a == "--json")
-            json = true;
-        else if (a == "--window")
+        if (birth.Take(args, i)) continue;
+        if (a == "--window")
             window = true;
         else if (a.size() > 1 && a[0] == '-' && a[1] == '-')
             throw Usage{"unknown argument '" + a + "'"};
@@ -50,12 +31,9 @@ int Run(const std::vector<std::string>& args) {
             names.push_back(a);
     }
     if (names.size() != 2) throw Usage{"name needs SURNAME and GIVEN"};
-    if (date.empty() || time.empty() || sex.empty())
-        throw Usage{"name needs --date, --time and --sex"};
+    const BirthInput input = birth.Input("name");
 
-    const BirthInput input = BirthInputOf(date, time, sex, lunar);
-
-    if (json) {
+    if (birth.json) {
         CheckNameInput(names[0], names[1], input);
         const NameNumbers n = NameNumbersOf(names[0], names[1]);
         const FiveGrids& g = n.grids;
@@ -66,7 +44,7 @@ int Run(const std::vector<std::string>& args) {
             n.score.c_str());
         return 0;
     }
-    if (!haveNow) now = CurrentYear();
+    const int now = birth.Year();
     std::vector<std::string> lines;
     int status = 0;
     try {

@@ -10,10 +10,8 @@
 
 #include "app/ShowInfo.h"
 #include "app/TFrmIndex.h"
-#include "chart/BirthChart.h"
 #include "numerology/NameReport.h"
 #include "numerology/TFrmNameMain.h"
-#include "refdata/ReferenceDb.h"
 #include "refdata/Utf8.h"
 
 namespace {
@@ -22,32 +20,16 @@ std::string TextOf(const QWidget* parent, const char* name) {
     return parent->findChild<QLineEdit*>(QString::fromLatin1(name))->text().toStdString();
 }
 
-std::vector<std::string> LinesOf(const QPlainTextEdit* memo) {
-    std::vector<std::string> lines;
-    for (const QString& line : memo->toPlainText().split(QLatin1Char('\n')))
-        lines.push_back(line.toStdString());
-    return lines;
-}
-
 }  // namespace
 
 void TFrmIndex::ButtonNameClick() {
     std::vector<std::string> lines;
     QString error;
-    try {
+    const auto write = [&](std::vector<std::string>& out) {
         qinghe::WriteNamePageReport(TextOf(this, "Xing3"), TextOf(this, "NameB3"),
-                                    m_birth3->Input(), QDate::currentDate().year(), lines);
-    } catch (const qinghe::InputRefused& e) {
-        qinghe::ShowInfo(QString::fromStdString(e.what()));
-        return;
-    } catch (const qinghe::ConversionError& e) {
-        qinghe::ShowInfo(QString::fromStdString(e.what()));
-        return;
-    } catch (const qinghe::ReferenceDbError&) {
-        // A reading table cannot be read: the report ends where it stands, without a word.
-    } catch (const qinghe::NameReportError& e) {
-        error = QString::fromStdString(e.what());
-    }
+                                    m_birth3->Input(), QDate::currentDate().year(), out);
+    };
+    if (!qinghe::WriteNameReportLines(write, lines, error)) return;
     QStringList text;
     for (const std::string& line : lines) text << QString::fromStdString(line);
     auto* memo = findChild<QPlainTextEdit*>(QStringLiteral("RzMemo1"));
@@ -60,13 +42,15 @@ void TFrmIndex::ButtonNameClick() {
 void TFrmIndex::BitBtnsaveClick() {
     const QString fullName = QString::fromStdString(qinghe::Trim(TextOf(this, "Xing3")) +
                                                     qinghe::Trim(TextOf(this, "NameB3")));
-    qinghe::SaveReportWithDialog(SaveDialog1(), fullName,
-                                 LinesOf(findChild<QPlainTextEdit*>(QStringLiteral("RzMemo1"))));
+    qinghe::SaveReportWithDialog(
+        SaveDialog1(), fullName,
+        qinghe::TextLines(findChild<QPlainTextEdit*>(QStringLiteral("RzMemo1"))->toPlainText()));
 }
 
 void TFrmIndex::RzBitBtn8Click() {
     const QString fullName =
         QString::fromStdString(qinghe::Trim(TextOf(this, "Xing2") + TextOf(this, "NameB2")));
-    qinghe::SaveReportWithDialog(SaveDialog1(), fullName,
-                                 LinesOf(findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))));
+    qinghe::SaveReportWithDialog(
+        SaveDialog1(), fullName,
+        qinghe::TextLines(findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText()));
 }

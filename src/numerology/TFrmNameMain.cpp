@@ -101,20 +101,11 @@ void TFrmNameMain::RzButton1Click() {
     const std::string given = m_given->text().toStdString();
     std::vector<std::string> lines;
     QString error;
-    try {
+    const auto write = [&](std::vector<std::string>& out) {
         qinghe::WriteNameWindowReport(surname, given, m_birth->Input(), QDate::currentDate().year(),
-                                      lines);
-    } catch (const qinghe::InputRefused& e) {
-        qinghe::ShowInfo(QString::fromStdString(e.what()));
-        return;
-    } catch (const qinghe::ConversionError& e) {
-        qinghe::ShowInfo(QString::fromStdString(e.what()));
-        return;
-    } catch (const qinghe::ReferenceDbError&) {
-        // A reading table cannot be read: the report ends where it stands, without a word.
-    } catch (const qinghe::NameReportError& e) {
-        error = QString::fromStdString(e.what());
-    }
+                                      out);
+    };
+    if (!qinghe::WriteNameReportLines(write, lines, error)) return;
     m_lines = lines;
     m_lastFullName = QString::fromStdString(qinghe::Trim(surname) + qinghe::Trim(given));
     QStringList text;
@@ -126,10 +117,8 @@ void TFrmNameMain::RzButton1Click() {
 }
 
 void TFrmNameMain::dxBarButton2Click() {
-    std::vector<std::string> lines;
-    for (const QString& line : m_memo->toPlainText().split(QLatin1Char('\n')))
-        lines.push_back(line.toStdString());
-    qinghe::SaveReportWithDialog(SaveDialog1(), m_lastFullName, lines);
+    qinghe::SaveReportWithDialog(SaveDialog1(), m_lastFullName,
+                                 qinghe::TextLines(m_memo->toPlainText()));
 }
 
 void TFrmNameMain::dxBarButton5Click() {
@@ -188,6 +177,30 @@ void OpenNameAnalysis(QWidget* parent, const QString& surname, const QString& se
     w->m_birth->calendar->setCurrentIndex(calendarIndex);
     w->findChild<QLineEdit*>(QStringLiteral("NameB"))->setText(given);
     w->exec();
+}
+
+bool WriteNameReportLines(const std::function<void(std::vector<std::string>&)>& write,
+                          std::vector<std::string>& lines, QString& error) {
+    try {
+        write(lines);
+    } catch (const InputRefused& e) {
+        ShowInfo(QString::fromStdString(e.what()));
+        return false;
+    } catch (const ConversionError& e) {
+        ShowInfo(QString::fromStdString(e.what()));
+        return false;
+    } catch (const ReferenceDbError&) {
+        // A reading table cannot be read: the report ends where it stands, without a word.
+    } catch (const NameReportError& e) {
+        error = QString::fromStdString(e.what());
+    }
+    return true;
+}
+
+std::vector<std::string> TextLines(const QString& text) {
+    std::vector<std::string> lines;
+    for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(line.toStdString());
+    return lines;
 }
 
 }  // namespace qinghe

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,6 +64,15 @@ void OpenNameAnalysis(QWidget* parent, const QString& surname, const QString& se
 // write shows its reason with ShowInfo.
 void SaveReportWithDialog(QFileDialog* dialog, const QString& fullName,
                           const std::vector<std::string>& lines);
+
+// Runs `write`, one of the name reports, into `lines`. Refused input or a conversion error is
+// shown and gives false; a reading table that cannot be read ends the report where it stands,
+// without a word; another report error leaves its text in `error`, to show after the lines.
+bool WriteNameReportLines(const std::function<void(std::vector<std::string>&)>& write,
+                          std::vector<std::string>& lines, QString& error);
+
+// The lines of a plain text, split at '\n'.
+std::vector<std::string> TextLines(const QString& text);
 
 // A QFileDialog set up as the reports' save dialog: title "保存", text files, no questions
 // before replacing a file.

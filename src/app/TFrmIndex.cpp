@@ -85,6 +85,10 @@ QCheckBox* Check(QWidget* parent, const char* name, const char* caption, bool ch
 QListWidget* List(QWidget* parent, const char* name) {
     auto* l = new QListWidget(parent);
     l->setObjectName(Text(name));
+    // Result lists grow to a hundred thousand names: one line height for all keeps adding
+    // rows from re-measuring every row.
+    l->setUniformItemSizes(true);
+    l->setLayoutMode(QListView::Batched);
     return l;
 }
 
@@ -235,8 +239,10 @@ TFrmIndex::TFrmIndex(QWidget* parent) : QMainWindow(parent) {
 
 TFrmIndex::~TFrmIndex() {
     // A window that goes away (tests, never the quit sequence) lets its worker finish first.
-    GenerationFlag = false;
-    if (GenerationThread) GenerationThread->wait();
+    if (GenerationThread) {
+        GenerationThread->Stop();
+        GenerationThread->wait();
+    }
     delete GenerationThread;
 }
 

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -34,6 +35,7 @@ class TFRM_Date;
 class TMythread;
 namespace qinghe {
 struct ClassicSettings;
+struct NameBatch;
 }
 
 // A query object owned by the window: its connection string is set when the window is
@@ -149,6 +151,10 @@ class TFrmIndex : public QMainWindow {
     // Knowledge page: every article button.
     void RzBitBtn6Click();
 
+  signals:
+    // The current classic run's last batch is on screen (after its end or its stop).
+    void classicRunShown();
+
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -172,8 +178,7 @@ class TFrmIndex : public QMainWindow {
     void BuildBuffers();
     void StartClassicRun();
     void FillFavouredElements();
-    void AppendClassicRow(const QString& row);
-    void AddHighScore(const QString& name);
+    void ShowClassicBatch(const qinghe::NameBatch& batch);
     void RebuildCombos();
     // Runs `handler` whenever `edit` loses the focus (the controls' Exit events).
     void OnExit(QWidget* edit, void (TFrmIndex::*handler)());
@@ -188,4 +193,6 @@ class TFrmIndex : public QMainWindow {
     std::vector<std::pair<QObject*, void (TFrmIndex::*)()>> m_exitHandlers;
     bool m_quitting = false;
     bool m_classicStartPending = false;
+    bool m_classicRunShown = true;
+    std::uint64_t m_classicRuns = 0;
 };

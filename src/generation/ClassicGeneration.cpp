@@ -309,7 +309,7 @@ int RunClassicGeneration(const ClassicSettings& s, const std::atomic<bool>& flag
     ClassicEmitter emitter(s, counting);
     const auto keepGoing = [&] { return flag.load(); };
     const auto run = [&](const std::string& sql, const BandOrder& bands) {
-        RefQuery q(kRedoviv, sql);
+        RefQuery q(kRedoviv, sql, &flag);  // a stop cuts a long query short
         ForEachBanded(q.RecordCount(), bands, keepGoing, [&](int row) {
             q.MoveTo(row - 1);
             emitter.Emit(q.AsText("mz"));

@@ -138,31 +138,44 @@ qinghe::ClassicSettings TFrmIndex::ClassicSnapshot() {
     return s;
 }
 
-void TFrmIndex::AppendClassicRow(const QString& row) {
-    // As plain text: the padding blanks keep the names in columns.
-    QTextDocument* doc = findChild<QTextEdit*>("MemoSuccess")->document();
-    QTextCursor cursor(doc);
-    cursor.movePosition(QTextCursor::End);
-    if (!doc->isEmpty()) cursor.insertBlock();
-    cursor.insertText(row);
+void TFrmIndex::ShowClassicBatch(const qinghe::NameBatch& batch) {
+    // Batches of a run that is no longer the current one are never shown.
+    if (!GenerationThread || batch.run != GenerationThread->RunNumber()) return;
+    if (!batch.rows.empty()) {
+        // As plain text: the padding blanks keep the names in columns.
+        QTextDocument* doc = findChild<QTextEdit*>("MemoSuccess")->document();
+        QTextCursor cursor(doc);
+        cursor.beginEditBlock();
+        cursor.movePosition(QTextCursor::End);
+        for (const std::string& row : batch.rows) {
+            if (!doc->isEmpty()) cursor.insertBlock();
+            cursor.insertText(QString::fromStdString(row));
+        }
+        cursor.endEditBlock();
+    }
+    if (!batch.highScores.empty()) {
+        QStringList names;
+        for (const std::string& name : batch.highScores) names << QString::fromStdString(name);
+        findChild<QListWidget*>("ListBox1")->addItems(names);
+    }
+    GenerationThread->BatchShown();
+    if (!batch.last) return;
+    m_classicRunShown = true;
+    emit classicRunShown();
+    if (m_classicStartPending) StartClassicRun();
 }
-
-void TFrmIndex::AddHighScore(const QString& name) { findChild<QListWidget*>("ListBox1")->addItem(name); }
 
 void TFrmIndex::StartClassicRun() {
     m_classicStartPending = false;
+    if (GenerationThread) GenerationThread->wait();  // it has handed over its last batch
     delete GenerationThread;
     findChild<QTextEdit*>("MemoSuccess")->clear();
     findChild<QListWidget*>("ListBox1")->clear();
     GenerationFlag = true;
-    GenerationThread = new TMythread(ClassicSnapshot(), GenerationFlag);
-    connect(GenerationThread, &TMythread::rowReady, this, &TFrmIndex::AppendClassicRow,
+    m_classicRunShown = false;
+    GenerationThread = new TMythread(ClassicSnapshot(), ++m_classicRuns, GenerationFlag);
+    connect(GenerationThread, &TMythread::batchReady, this, &TFrmIndex::ShowClassicBatch,
             Qt::QueuedConnection);
-    connect(GenerationThread, &TMythread::highScore, this, &TFrmIndex::AddHighScore,
-            Qt::QueuedConnection);
-    connect(GenerationThread, &QThread::finished, this, [this] {
-        if (m_classicStartPending) StartClassicRun();
-    });
     GenerationThread->start();
 }
 
@@ -170,8 +183,9 @@ void TFrmIndex::RzBitBtn5Click() {
     if (findChild<QRadioButton*>("RzRadioButton7")->isChecked() ||
         findChild<QRadioButton*>("RzRadioButton9")->isChecked())
         return;  // list and idiom modes
-    // A new run waits for the earlier one to end in its own time, without blocking the window.
-    if (GenerationThread && GenerationThread->isRunning()) {
+    // A new run waits for the earlier one to end in its own time, without blocking the
+    // window: it starts when the earlier run's last batch is on screen.
+    if (GenerationThread && !m_classicRunShown) {
         m_classicStartPending = true;
         return;
     }
@@ -182,8 +196,11 @@ void TFrmIndex::RzBitBtn2Click() {
     auto* stop = findChild<QPushButton*>("RzBitBtn2");
     if (stop->text() != QStringLiteral("停止起名")) return;  // list mode's next page
     stop->setEnabled(false);
-    GenerationFlag = false;
     m_classicStartPending = false;
+    if (GenerationThread)
+        GenerationThread->Stop();  // clears GenerationFlag and wakes a waiting worker
+    else
+        GenerationFlag = false;
     // The button comes back after two seconds; the window stays responsive meanwhile.
     QTimer::singleShot(2000, stop, [stop] { stop->setEnabled(true); });
 }

@@ -3,20 +3,16 @@
 
 #include "refdata/ReferenceDb.h"
 
-TMythread::TMythread(qinghe::ClassicSettings settings, const std::atomic<bool>& generationFlag,
-                     QObject* parent)
-    : QThread(parent), m_settings(std::move(settings)), m_flag(generationFlag) {}
+TMythread::TMythread(qinghe::ClassicSettings settings, std::uint64_t run,
+                     std::atomic<bool>& generationFlag, QObject* parent)
+    : QThread(parent),
+      m_stream(std::move(settings), run, generationFlag,
+               [this](qinghe::NameBatch&& batch) { emit batchReady(batch); }) {
+    qRegisterMetaType<qinghe::NameBatch>();
+}
 
 void TMythread::run() {
-    bool first = true;
-    qinghe::ClassicSink sink;
-    sink.name = [&](const std::string&) {
-        if (first) emit firstName();
-        first = false;
-    };
-    sink.row = [this](const std::string& row) { emit rowReady(QString::fromStdString(row)); };
-    sink.highScore = [this](const std::string& name) { emit highScore(QString::fromStdString(name)); };
-    qinghe::RunClassicGeneration(m_settings, m_flag, sink);
+    m_stream.Run();
     // This thread's reference connections end with it.
     qinghe::CloseReferenceConnections();
 }

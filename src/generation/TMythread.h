@@ -1,28 +1,35 @@
-// The classic-generation worker: runs one classic generation on its own thread from a
-// snapshot of the naming page, and hands every row and high-scoring name to the window's
-// thread by value, in order (queued signals).
+// The classic-generation worker: runs one classic run on its own thread from a snapshot of
+// the naming page and hands its batches to the window's thread by value, in order (queued
+// signal), one batch ahead of the screen at most.
 #pragma once
 
 #include <QThread>
 #include <atomic>
+#include <cstdint>
 
-#include "generation/ClassicGeneration.h"
+#include "generation/ClassicStream.h"
+
+Q_DECLARE_METATYPE(qinghe::NameBatch)
 
 class TMythread : public QThread {
     Q_OBJECT
-public:
-    TMythread(qinghe::ClassicSettings settings, const std::atomic<bool>& generationFlag,
-              QObject* parent = nullptr);
+  public:
+    TMythread(qinghe::ClassicSettings settings, std::uint64_t run,
+              std::atomic<bool>& generationFlag, QObject* parent = nullptr);
 
-signals:
-    void firstName();
-    void rowReady(const QString& row);
-    void highScore(const QString& name);
+    std::uint64_t RunNumber() const { return m_stream.RunNumber(); }
+    // The window has shown the batch it received last.
+    void BatchShown() { m_stream.BatchShown(); }
+    // Clears the generation flag and wakes the worker if it waits for the window.
+    void Stop() { m_stream.Stop(); }
+    int PeakPending() const { return m_stream.PeakPending(); }
 
-protected:
+  signals:
+    void batchReady(const qinghe::NameBatch& batch);
+
+  protected:
     void run() override;
 
-private:
-    const qinghe::ClassicSettings m_settings;
-    const std::atomic<bool>& m_flag;
+  private:
+    qinghe::ClassicStream m_stream;
 };

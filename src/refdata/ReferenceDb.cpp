@@ -130,6 +130,27 @@ std::string_view Trimmed(std::string_view s) {
     return s;
 }
 
+// Lets a long query be cut short from another thread: SQLite asks every kProgressSteps
+// virtual-machine steps whether to go on (a few hundred microseconds apart).
+class InterruptWhenCleared {
+public:
+    static constexpr int kProgressSteps = 10000;
+    InterruptWhenCleared(sqlite3* db, const std::atomic<bool>* keepGoing) : m_db(db) {
+        if (keepGoing)
+            sqlite3_progress_handler(db, kProgressSteps, &Check,
+                                     const_cast<void*>(static_cast<const void*>(keepGoing)));
+    }
+    ~InterruptWhenCleared() { sqlite3_progress_handler(m_db, 0, nullptr, nullptr); }
+    InterruptWhenCleared(const InterruptWhenCleared&) = delete;
+    InterruptWhenCleared& operator=(const InterruptWhenCleared&) = delete;
+
+private:
+    static int Check(void* keepGoing) {
+        return static_cast<const std::atomic<bool>*>(keepGoing)->load() ? 0 : 1;
+    }
+    sqlite3* m_db;
+};
+
 
 }  // namespace
 
@@ -169,7 +190,8 @@ sqlite3* ReferenceConnection(const std::string& path) { return ConnectionFor(pat
 
 void CloseReferenceConnections() { Connections().byPath.clear(); }
 
-void RefQuery::Open(std::string_view connectionOrFile, std::string_view jetSql) {
+void RefQuery::Open(std::string_view connectionOrFile, std::string_view jetSql,
+                    const std::atomic<bool>* keepGoing) {
     Close();
     std::string sql;
     try {
@@ -184,6 +206,7 @@ void RefQuery::Open(std::string_view connectionOrFile, std::string_view jetSql) 
         const char* name = sqlite3_column_name(stmt, c);
         m_names.emplace_back(name ? name : "");
     }
+    const InterruptWhenCleared interrupt(conn.db, keepGoing);
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         std::vector<FieldValue>& row = m_rows.emplace_back();

@@ -4,6 +4,7 @@
 // statements are kept per thread and per file; nothing is ever written.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -51,12 +52,15 @@ class RefQuery {
 public:
     RefQuery() = default;
     // Opens `connectionOrFile` (connection string, file name or path) and runs `jetSql`.
-    // Throws ReferenceDbError; the query is then closed.
-    RefQuery(std::string_view connectionOrFile, std::string_view jetSql) {
-        Open(connectionOrFile, jetSql);
+    // Throws ReferenceDbError; the query is then closed. When `keepGoing` is given and
+    // turns false while the query runs, the query is interrupted (ReferenceDbError).
+    RefQuery(std::string_view connectionOrFile, std::string_view jetSql,
+             const std::atomic<bool>* keepGoing = nullptr) {
+        Open(connectionOrFile, jetSql, keepGoing);
     }
 
-    void Open(std::string_view connectionOrFile, std::string_view jetSql);
+    void Open(std::string_view connectionOrFile, std::string_view jetSql,
+              const std::atomic<bool>* keepGoing = nullptr);
     void Close();
     bool Active() const { return m_active; }
 

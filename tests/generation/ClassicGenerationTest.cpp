@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <condition_variable>
-#include <mutex>
 #include <regex>
-#include <thread>
 #include <set>
 
 #include "numerology/CharacterLookup.h"
@@ -183,36 +180,6 @@ TEST_F(ClassicRun, StopsWithinOneStepOfNine) {
     const std::vector<std::string> names = Run(Settings("张"), 5);
     EXPECT_GE(names.size(), 5u);
     EXPECT_LE(names.size(), 5u + 9u);
-}
-
-TEST_F(ClassicRun, WorkerThreadHandsNamesOverInOrder) {
-    // As the window runs it: a worker thread generates, this thread takes the names as they
-    // come and clears the flag; the names come in the order of a run on one thread.
-    const ClassicSettings s = Settings("张");
-    const std::vector<std::string> sequential = Run(s);
-    std::mutex mutex;
-    std::condition_variable arrived;
-    std::vector<std::string> received;
-    std::atomic<bool> flag{true};
-    std::thread worker([&] {
-        ClassicSink sink;
-        sink.name = [&](const std::string& n) {
-            std::lock_guard lock(mutex);
-            received.push_back(n);
-            arrived.notify_one();
-        };
-        RunClassicGeneration(s, flag, sink);
-        CloseReferenceConnections();
-    });
-    {
-        std::unique_lock lock(mutex);
-        arrived.wait(lock, [&] { return received.size() >= 20; });
-    }
-    flag = false;
-    worker.join();
-    ASSERT_GE(received.size(), 20u);
-    ASSERT_LE(received.size(), sequential.size());
-    EXPECT_TRUE(std::equal(received.begin(), received.end(), sequential.begin()));
 }
 
 TEST_F(ClassicRun, FixedFirstCharacter) {

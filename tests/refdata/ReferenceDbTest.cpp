@@ -120,6 +120,20 @@ TEST_F(ReferenceDbTest, QuotedTypedTextCannotWidenAQuery) {
     EXPECT_EQ(like.RecordCount(), 0);
 }
 
+TEST_F(ReferenceDbTest, ClearedFlagInterruptsALongQuery) {
+    // How a stopped generation run cuts its query short instead of waiting for the rows.
+    m_fixture.Exec(kRedoviv,
+                   "create table n(x); with recursive c(x) as (select 1 union all select x + 1 "
+                   "from c where x < 1000) insert into n select x from c");
+    const std::string sql = "select count(*) as k from n a, n b";
+    std::atomic<bool> keepGoing{true};
+    EXPECT_EQ(RefQuery(kRedoviv, sql, &keepGoing).AsInteger("k"), 1000000);
+    keepGoing = false;
+    EXPECT_THROW(RefQuery(kRedoviv, sql, &keepGoing), ReferenceDbError);
+    // The connection goes on serving queries without the flag.
+    EXPECT_EQ(RefQuery(kRedoviv, "select count(*) as k from n").AsInteger("k"), 1000);
+}
+
 TEST_F(ReferenceDbTest, EachThreadHasItsOwnConnection) {
     // The generation worker queries while the window does; both must see correct rows.
     auto lookups = [](int n, std::string zi, int bh, int* wrong) {

@@ -9,6 +9,7 @@ packages=(
   libsqlite3-dev libgtest-dev libbenchmark-dev libbz2-dev
   unicode-data opencc libopencc-dev
   fonts-noto-cjk xvfb xauth imagemagick
+  python3-jieba
 )
 
 missing=()

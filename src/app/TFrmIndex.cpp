@@ -395,6 +395,9 @@ QWidget* TFrmIndex::BuildNamingPage() {
     auto* idiom = new QRadioButton(Text("成语模式起名"), page);
     idiom->setObjectName(QStringLiteral("RzRadioButton9"));
     for (QRadioButton* r : {classic, list, idiom}) modeRow->addWidget(r);
+    modeRow->addSpacing(12);
+    // Drops names with a bad sense or sound, tongue-twisters and everyday words.
+    modeRow->addWidget(Check(page, "CBGuolv", "过滤不雅名字", true));
     modeRow->addStretch(1);
     auto* start = Button(page, "RzBitBtn5", "马上起名");
     auto* stop = Button(page, "RzBitBtn2", "停止起名");

@@ -110,22 +110,31 @@ int Terms(const Args& args) {
     return 0;
 }
 
-// --name value options after the positional arguments.
+// --name value options and --flag switches after the positional arguments.
 struct Options {
     std::vector<std::string> positional;
     std::vector<std::pair<std::string, std::string>> named;
+    std::vector<std::string> flags;
     const std::string* Get(std::string_view name) const {
         for (const auto& [k, v] : named)
             if (k == name) return &v;
         return nullptr;
     }
+    bool Has(std::string_view flag) const {
+        return std::find(flags.begin(), flags.end(), flag) != flags.end();
+    }
 };
 
-Options ParseOptions(const Args& args, std::initializer_list<std::string_view> known) {
+Options ParseOptions(const Args& args, std::initializer_list<std::string_view> known,
+                     std::initializer_list<std::string_view> switches = {}) {
     Options o;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i].rfind("--", 0) != 0) {
             o.positional.push_back(args[i]);
+            continue;
+        }
+        if (std::find(switches.begin(), switches.end(), args[i]) != switches.end()) {
+            o.flags.push_back(args[i]);
             continue;
         }
         if (std::find(known.begin(), known.end(), args[i]) == known.end())
@@ -139,7 +148,8 @@ Options ParseOptions(const Args& args, std::initializer_list<std::string_view> k
 
 int Generate(const Args& args) {
     const Options o = ParseOptions(args, {"--sex", "--form", "--mode", "--combo", "--fixed",
-                                          "--position", "--min-score", "--elements", "--limit"});
+                                          "--position", "--min-score", "--elements", "--limit"},
+                                   {"--no-filter"});
     if (o.positional.size() != 1) throw UsageError{"generate needs SURNAME"};
     const std::string* mode = o.Get("--mode");
     if (mode && *mode != "classic") throw UsageError{"--mode: only classic is available"};
@@ -164,6 +174,7 @@ int Generate(const Args& args) {
     s.combos = qinghe::LoadStrokeCombos(combo, nameKind);
     s.chosenCombo = qinghe::Trim(o.Get("--combo") ? *o.Get("--combo") : std::string(qinghe::kAutomaticCombo));
     s.copyHighScores = false;
+    s.filterNames = !o.Has("--no-filter");
     if (const std::string* elements = o.Get("--elements")) {
         std::string favoured = *elements;
         s.elements = qinghe::PrepareElements(favoured, s.surname);
@@ -193,7 +204,8 @@ const std::vector<Command>& Commands() {
         {"solar", "solar YEAR MONTH DAY [--leap]", "Gregorian date of a lunar date", Solar},
         {"generate",
          "generate SURNAME [--sex 男/女] [--form 双字名/单字名] [--mode classic] [--combo TEXT] "
-         "[--fixed CHAR --position 第二字/第三字] [--min-score N] [--elements TEXT] [--limit N]",
+         "[--fixed CHAR --position 第二字/第三字] [--min-score N] [--elements TEXT] [--limit N] "
+         "[--no-filter]",
          "generated names, one per line, in the order the window shows them", Generate},
         {"terms", "terms YEAR", "the 24 solar-term moments of a year (China Standard Time)", Terms},
         {"chart", qinghe::cli::kChartSynopsis, "the chart report of a birth, or the chart as JSON",

@@ -264,11 +264,25 @@ std::string PadClassicName(const std::string& name) {
                                       : name;
 }
 
-ClassicEmitter::ClassicEmitter(const ClassicSettings& settings, const ClassicSink& sink)
-    : m_settings(settings), m_sink(sink), m_threshold(ParseInt(Trim(settings.highScoreText))) {}
+ClassicEmitter::ClassicEmitter(const ClassicSettings& settings, const ClassicSink& sink,
+                               std::shared_ptr<const NameFilterTables> filter)
+    : m_settings(settings),
+      m_sink(sink),
+      m_filter(std::move(filter)),
+      m_threshold(ParseInt(Trim(settings.highScoreText))) {}
 
 void ClassicEmitter::Emit(const std::string& text) {
     const std::string name = Trim(text);
+    if (m_filter) {
+        // surname + given name + "(85分)"
+        const std::string surname = Trim(m_settings.surname);
+        const std::size_t suffix = name.find('(');
+        if (name.compare(0, surname.size(), surname) == 0 && suffix != std::string::npos &&
+            suffix > surname.size()) {
+            const std::string given = name.substr(surname.size(), suffix - surname.size());
+            if (CheckName(*m_filter, surname, given, m_settings.boy) != NameFault::None) return;
+        }
+    }
     if (m_sink.name) m_sink.name(name);
     if (m_settings.copyHighScores) {
         bool high = name.find("100") != std::string::npos;
@@ -306,7 +320,13 @@ int RunClassicGeneration(const ClassicSettings& s, const std::atomic<bool>& flag
         ++emitted;
         if (sink.name) sink.name(name);
     };
-    ClassicEmitter emitter(s, counting);
+    std::shared_ptr<const NameFilterTables> filter;
+    try {
+        if (s.filterNames) filter = LoadNameFilterTables();
+    } catch (const ReferenceDbError&) {
+        return 0;  // as any failed query: the run ends quietly
+    }
+    ClassicEmitter emitter(s, counting, filter);
     const auto keepGoing = [&] { return flag.load(); };
     const auto run = [&](const std::string& sql, const BandOrder& bands) {
         RefQuery q(kRedoviv, sql, &flag);  // a stop cuts a long query short

@@ -7,10 +7,13 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "generation/NameFilter.h"
 
 namespace qinghe {
 
@@ -70,6 +73,7 @@ struct ClassicSettings {
     bool copyHighScores = true;       // "自动挑选"
     std::string highScoreText = "70"; // threshold as typed
     ElementChoice elements;
+    bool filterNames = true;          // "过滤不雅名字": drop names the name filter faults
 };
 
 // Whether the select pairs two given-name characters (subquery b): a two-character given
@@ -98,10 +102,12 @@ struct ClassicSink {
     std::function<void(const std::string&)> row;
 };
 
-// Rows of six padded names, as the result area shows them.
+// Rows of six padded names, as the result area shows them. Given the name filter's tables,
+// a name the filter faults is dropped before anything else: neither shown nor counted.
 class ClassicEmitter {
 public:
-    ClassicEmitter(const ClassicSettings& settings, const ClassicSink& sink);
+    ClassicEmitter(const ClassicSettings& settings, const ClassicSink& sink,
+                   std::shared_ptr<const NameFilterTables> filter = nullptr);
     void Emit(const std::string& name);
     // A last row of one to five names is shown too.
     void Finish();
@@ -109,6 +115,7 @@ public:
 private:
     const ClassicSettings& m_settings;
     const ClassicSink& m_sink;
+    const std::shared_ptr<const NameFilterTables> m_filter;
     std::optional<int> m_threshold;
     std::string m_row;
     int m_count = 0;

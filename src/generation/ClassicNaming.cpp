@@ -124,6 +124,7 @@ qinghe::ClassicSettings TFrmIndex::ClassicSnapshot() {
     s.chosenCombo = Trimmed(code->currentText());
     s.copyHighScores = findChild<QCheckBox*>("CBInitFee")->isChecked();
     s.highScoreText = findChild<QLineEdit*>("Sorcss")->text().toStdString();
+    s.filterNames = findChild<QCheckBox*>("CBGuolv")->isChecked();
     auto* label = findChild<QLabel*>("LabelFavoured");
     if (findChild<QCheckBox*>("CBwuxing")->isChecked()) {
         FillFavouredElements();

@@ -24,6 +24,11 @@ std::vector<TableDef> BuildSchema() {
          {{"bh11", I}, {"bh12", I}, {"bh21", I}, {"bh22", I}, {"lx", I}, {"zf", I},
           {"jxjx", I}, {"wg", T}, {"sc", T}},
          {{"lx", "bh11", "bh12", "jxjx", "zf"}, {"bh11", "bh12", "bh21", "bh22"}}},
+        // The name filter: words with a bad sense and their category, bad sounds as toneless
+        // syllables ("wang gu") with the word heard, everyday words with jieba's tag and count.
+        {kRedoviv, "buya", {{"ci", T}, {"lb", T}}, {}},
+        {kRedoviv, "xieyin", {{"py", T}, {"ci", T}}, {}},
+        {kRedoviv, "putongci", {{"ci", T}, {"cx", T}, {"cp", I}}, {}},
         {kTalFile, "sancai", {{"title", T}, {"djc", I}}, {{"title"}}},
         {kTalFile, "sancai2009",
          {{"title", T}, {"yy", T}, {"jcy", T}, {"jx1", T}, {"cgy", T}, {"jx2", T},

@@ -155,6 +155,28 @@ private slots:
         w.RzBitBtn2Click();
     }
 
+    void FilterBoxChoosesTheFilteredOrThePlainRun() {
+        TFrmIndex w;
+        w.show();
+        Surname(w, QStringLiteral("王"));
+        auto* code = w.findChild<QComboBox*>("CBCode");
+        code->setCurrentIndex(1);
+        auto* filter = w.findChild<QCheckBox*>("CBGuolv");
+        QVERIFY(filter->isChecked());  // on by default
+        QSignalSpy shown(&w, &TFrmIndex::classicRunShown);
+        QStringList runs[2];
+        for (const bool on : {true, false}) {
+            filter->setChecked(on);
+            w.RzBitBtn5Click();
+            QVERIFY(shown.wait(20000));
+            runs[on] = Names(w);
+            QStringList args{"generate", QStringLiteral("王"), "--combo", code->currentText()};
+            if (!on) args << "--no-filter";
+            QCOMPARE(runs[on], CliNames(args));
+        }
+        QVERIFY(runs[true].size() < runs[false].size());
+    }
+
     void SecondStartWaitsForTheFirstRun() {
         TFrmIndex w;
         w.show();

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -58,9 +59,26 @@ private:
 };
 
 struct NameChar {
-    std::string sex;  // 男 女 两
+    std::string sex;      // 男 女 两
+    bool second = true;   // reads well second in a two-character given name, not only first
     int rank = 0;
 };
+
+// The unified ideographs that are the Kangxi radicals themselves (CJKRadicals.txt lines
+// "206; 2FCD; 9F0E"; the primed lines are simplified radical forms and are left out).
+std::set<char32_t> RadicalCharacters(const std::string& path) {
+    std::ifstream in(path);
+    if (!in) throw std::runtime_error("cannot open " + path);
+    std::set<char32_t> out;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#' || line.find('\'') != std::string::npos) continue;
+        const std::size_t last = line.rfind(';');
+        if (last == std::string::npos) continue;
+        out.insert(static_cast<char32_t>(std::stoul(line.substr(last + 1), nullptr, 16)));
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -85,12 +103,19 @@ void FillWordTable(BuildDb& db, const NameSources& src) {
         const Tsv t = ReadTsv(dir + "element_overrides.tsv");
         for (const auto& r : t.rows) elementOverrides[r[t.Column("zi")]] = r[t.Column("wuhang")];
     }
+    std::map<std::string, std::string> nameReadings;
+    {
+        const Tsv t = ReadTsv(dir + "name_readings.tsv");
+        for (const auto& r : t.rows) nameReadings[r[t.Column("zi")]] = r[t.Column("pinyin")];
+    }
     std::map<std::string, NameChar> nameChars;
     {
-        const Tsv t = ReadTsv(src.dataDir + "/names/name_chars.tsv");
+        const Tsv t = ReadTsv(src.dataDir + "/names/pool.tsv");
         for (const auto& r : t.rows)
-            nameChars[r[t.Column("zi")]] = {r[t.Column("sex")], std::stoi(r[t.Column("rank")])};
+            nameChars[r[t.Column("zi")]] = {r[t.Column("sex")], r[t.Column("second")] == "yes",
+                                             std::stoi(r[t.Column("rank")])};
     }
+    const std::set<char32_t> radicalChars = RadicalCharacters(src.unihanDir + "/CJKRadicals.txt");
 
     // Rows: the name-worthy characters by rank, then every other character by code point.
     std::vector<char32_t> codes;
@@ -108,6 +133,10 @@ void FillWordTable(BuildDb& db, const NameSources& src) {
         return it == total.end() ? 0 : std::stoi(SplitBlanks(it->second).front());
     };
     auto kangxiOf = [&](char32_t cp) {
+        // A radical itself counts as the dictionary counts the radical (鼎 13, where the
+        // modern count gives 12); its variant forms (王 for 玉) keep their own count.
+        if (const auto it = kangxi.find(cp); it != kangxi.end() && radicalChars.count(cp))
+            return KangxiRadicalStrokes(RadicalOf(it->second));
         int n = 0;
         if (const auto it = kangxi.find(cp); it != kangxi.end())
             n = KangxiStrokeCount(it->second, totalOf(cp));
@@ -137,16 +166,19 @@ void FillWordTable(BuildDb& db, const NameSources& src) {
         const int bh = NumeralStrokes(zi).value_or(kangxiOf(ftCode));
         if (bh <= 0) throw std::runtime_error("no stroke count for " + zi);
 
-        // Readings: the most common (kMandarin) first, then the table's own readings.
+        // Readings: the one names use where the curated list gives it, then the readings of
+        // the 2013 standard table (current standard tones: 子 zǐ, 罗 luó). kMandarin keeps
+        // older readings (子 zi, 罗 luō) and serves only a character the table gives none.
         std::vector<std::string> pinyin;
         auto add = [&](const std::string& p) {
             if (!p.empty() && std::find(pinyin.begin(), pinyin.end(), p) == pinyin.end())
                 pinyin.push_back(p);
         };
-        if (const auto it = mandarin.find(cp); it != mandarin.end())
-            for (const std::string& p : SplitBlanks(it->second)) add(p);
+        if (const auto it = nameReadings.find(zi); it != nameReadings.end()) add(it->second);
         for (const std::string& entry : SplitBlanks(tghz.at(cp)))
             add(entry.substr(entry.find(':') + 1));
+        if (const auto it = mandarin.find(cp); it != mandarin.end() && pinyin.empty())
+            for (const std::string& p : SplitBlanks(it->second)) add(p);
         std::string pinyinText;
         for (const std::string& p : pinyin) pinyinText += (pinyinText.empty() ? "" : "、") + p;
         if (pinyinText.empty()) throw std::runtime_error("no reading for " + zi);
@@ -159,9 +191,15 @@ void FillWordTable(BuildDb& db, const NameSources& src) {
 
         const auto named = nameChars.find(zi);
         if (named != nameChars.end()) {
+            // Generation admits a character first in a boy's two-character given name by
+            // xb '男' or '1' or nan 1, second only by nan 1 (girls: '女', '1', nv 1). So nan
+            // and nv mark the characters that also read well second (梓 and 子 lead a name:
+            // 子涵, never 涵子), and xb the sexes the character suits.
             const std::string& sex = named->second.sex;
-            const int nan = sex == "男" || sex == "两";
-            const int nv = sex == "女" || sex == "两";
+            const bool boys = sex == "男" || sex == "两";
+            const bool girls = sex == "女" || sex == "两";
+            const int nan = boys && named->second.second;
+            const int nv = girls && named->second.second;
             const std::string xb = sex == "两" ? "1" : sex;
             insert.Row(id, zi, ft, bh, pinyinText, wuhang, nan, nv, xb, named->second.rank, nullptr);
             seenNames.insert(zi);

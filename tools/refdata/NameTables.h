@@ -1,4 +1,4 @@
-// Builders of the name tables: `word` and `zh` of Redoviv.dll; `sancai`, `sancai2009`
+// Builders of the name tables: `word`, `zh` and the name filter's tables of Redoviv.dll; `sancai`, `sancai2009`
 // and `81` of TalFile.dll.
 #pragma once
 
@@ -12,10 +12,13 @@ struct NameSources {
     std::string dataDir;     // the project's data/ folder
     std::string unihanDir;   // /usr/share/unicode
     std::string openccS2t;   // OpenCC's simplified-to-traditional configuration
+    std::string jiebaDict;   // the jieba segmenter's word list (Debian's python3-jieba)
 };
 
 void FillWordTable(BuildDb& db, const NameSources& sources);
 void FillCombinationTable(BuildDb& db);
 void FillTalentTables(BuildDb& db, const NameSources& sources);
+// The name filter's word and sound lists (buya, xieyin, putongci).
+void FillFilterTables(BuildDb& db, const NameSources& sources);
 
 }  // namespace qinghe::refdata

@@ -21,11 +21,13 @@ int main(int argc, char** argv) {
     }
     const std::string folder = argv[1];
     using namespace qinghe::refdata;
-    const NameSources names{argv[2], "/usr/share/unicode", "/usr/share/opencc/s2t.json"};
+    const NameSources names{argv[2], "/usr/share/unicode", "/usr/share/opencc/s2t.json",
+                            QINGHE_JIEBA_DICT};
     // The table fillers of each file, one line per subsystem.
     const std::vector<std::pair<std::string_view, TableFiller>> fillers = {
         {qinghe::kRedoviv, [&](BuildDb& db) { FillWordTable(db, names); }},
         {qinghe::kRedoviv, [&](BuildDb& db) { FillCombinationTable(db); }},
+        {qinghe::kRedoviv, [&](BuildDb& db) { FillFilterTables(db, names); }},
         {qinghe::kTalFile, [&](BuildDb& db) { FillTalentTables(db, names); }},
         {qinghe::kTgcode, FillCalendarTables},
         {qinghe::kDream, [&](BuildDb& db) { FillBoneWeightTables(db, names.dataDir); }},

@@ -180,9 +180,18 @@ private slots:
     void SecondStartWaitsForTheFirstRun() {
         TFrmIndex w;
         w.show();
-        Surname(w, QStringLiteral("李"));
+        Surname(w, QStringLiteral("张"));
+        // One combination, a short run: the richest of the first five.
         auto* code = w.findChild<QComboBox*>("CBCode");
-        code->setCurrentIndex(1);  // one combination: a short run
+        QStringList expected;
+        for (int i = 1; i <= 5 && i < code->count(); ++i) {
+            const QStringList names =
+                CliNames({"generate", QStringLiteral("张"), "--combo", code->itemText(i)});
+            if (names.size() > expected.size()) {
+                expected = names;
+                code->setCurrentIndex(i);
+            }
+        }
         QSignalSpy shown(&w, &TFrmIndex::classicRunShown);
         w.RzBitBtn5Click();
         const std::uint64_t first = w.GenerationThread->RunNumber();
@@ -192,9 +201,8 @@ private slots:
         QCOMPARE(w.GenerationThread->RunNumber(), first + 1);
         QVERIFY(shown.wait(20000));
         // The second run is whole: the same names as the command line gives.
-        const QStringList names = Names(w);
-        QVERIFY(names.size() > 100);
-        QCOMPARE(names, CliNames({"generate", QStringLiteral("李"), "--combo", code->currentText()}));
+        QVERIFY(expected.size() > 100);
+        QCOMPARE(Names(w), expected);
     }
 };
 

@@ -10,13 +10,7 @@ namespace {
 
 qinghe::ClassicSettings ZhangAutomatic() {
     bench::UseBuiltReferenceFiles();
-    qinghe::ClassicSettings s;
-    s.surname = "张";
-    qinghe::ComboOptions o{"张", true, "", true, 70};
-    int kind = 0;
-    s.combos = qinghe::LoadStrokeCombos(o, kind);
-    s.chosenCombo = std::string(qinghe::kAutomaticCombo);
-    return s;
+    return qinghe::AutomaticSettings("张", true, true);
 }
 
 void ClassicFirstName(benchmark::State& state) {

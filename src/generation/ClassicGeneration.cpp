@@ -78,7 +78,8 @@ std::string StrokeComboQuery(const ComboOptions& o, int& nameKind) {
     }
     if (p1 > 0) sql += std::string(kLineBreak) + " and bh21 = " + std::to_string(p1) + " ";
     if (p2 > 0) sql += std::string(kLineBreak) + " and bh22 = " + std::to_string(p2) + " ";
-    if (o.minScore) sql += std::string(kLineBreak) + " and zf >= " + std::to_string(*o.minScore) + " ";
+    if (o.minScore)
+        sql += std::string(kLineBreak) + " and zf >= " + std::to_string(*o.minScore) + " ";
     sql += std::string(kLineBreak) + " order by jxjx asc,zf asc";
     return sql;
 }
@@ -143,6 +144,17 @@ std::string SexClause(bool boy, bool singleOrFixed) {
                : " and (xb = '女' or nv = 1 or xb = '1' or xb = '0') ";
 }
 
+ClassicSettings AutomaticSettings(const std::string& surname, bool boy, bool twoCharGiven) {
+    ClassicSettings s;
+    s.surname = surname;
+    s.boy = boy;
+    s.twoCharGiven = twoCharGiven;
+    int kind = 0;
+    s.combos = LoadStrokeCombos(ComboOptions{surname, twoCharGiven, "", true, 70}, kind);
+    s.chosenCombo = std::string(kAutomaticCombo);
+    return s;
+}
+
 bool HasSecondSubquery(const ClassicSettings& s, const ComboStrokes& combo) {
     return s.twoCharGiven && ((!s.fixedChar.empty() && !s.fixedFirst) || combo.s2 > 0);
 }
@@ -173,17 +185,19 @@ std::string ClassicSelect(const ClassicSettings& s, const ComboStrokes& combo, b
 
     std::string a;
     if (fixed && s.fixedFirst) {
-        a = Fill(automatic ? "select top 1 '%s' as zi,11 as px, 100 as id,nan,nv,wuhang from word "
-                             "where 1 = 1  "
-                           : "select top 1 '%s' as zi, 120 as px, 131 as id,nan,nv,wuhang from word "
-                             "where 1 = 1 ",
+        a = Fill(automatic
+                     ? "select top 1 '%s' as zi,11 as px, 100 as id,nan,nv,wuhang from word "
+                       "where 1 = 1  "
+                     : "select top 1 '%s' as zi, 120 as px, 131 as id,nan,nv,wuhang from word "
+                       "where 1 = 1 ",
                  {fixedChar}) +
             ownRow;
     } else {
-        a = std::string(automatic ? "select zi,px + 1000 as px,id,nan,nv,wuhang from word where 1 = 1 "
-                                    "and Aflag is null  "
-                                  : "select zi,px + 551 as px,id,nan,nv,wuhang from word where 1 = 1 "
-                                    "and Aflag is null ") +
+        a = std::string(automatic
+                            ? "select zi,px + 1000 as px,id,nan,nv,wuhang from word where 1 = 1 "
+                              "and Aflag is null  "
+                            : "select zi,px + 551 as px,id,nan,nv,wuhang from word where 1 = 1 "
+                              "and Aflag is null ") +
             sex;
         if (combo.s1 > 0) a += " and bh = " + std::to_string(combo.s1);
     }
@@ -198,12 +212,13 @@ std::string ClassicSelect(const ClassicSettings& s, const ComboStrokes& combo, b
                      {fixedChar}) +
                 ownRow;
         } else {
-            b = std::string(automatic ? "select zi,px + 5001 as px,id,nan,nv,wuhang from word where "
-                                        "1 = 1 and Aflag is null  "
-                                      : "select zi,px + 5000 as px,id,nan,nv,wuhang from word where "
-                                        "1 = 1 and Aflag is null ") +
-                sex + (s.boy ? " and nan = 1 " : " and nv = 1 ") + " and bh = " +
-                std::to_string(combo.s2);
+            b = std::string(automatic
+                                ? "select zi,px + 5001 as px,id,nan,nv,wuhang from word where "
+                                  "1 = 1 and Aflag is null  "
+                                : "select zi,px + 5000 as px,id,nan,nv,wuhang from word where "
+                                  "1 = 1 and Aflag is null ") +
+                sex + (s.boy ? " and nan = 1 " : " and nv = 1 ") +
+                " and bh = " + std::to_string(combo.s2);
         }
     }
 
@@ -220,9 +235,10 @@ std::string ClassicSelect(const ClassicSettings& s, const ComboStrokes& combo, b
                          : " + a.zi + b.zi + '%s'  as mz,(a.px + b.px + a.id) as px,a.nv + b.nv "
                            "as you,a.wuhang as wuhang1,b.wuhang as wuhang2  from (";
     } else {
-        list = automatic ? " + a.zi + '%s' as mz,(a.px+ a.id) as px,1 as you,a.wuhang as wuhang1 from ("
-                         : " + a.zi + '%s'  as mz,(a.px + a.id) as px,1 as you,a.wuhang as wuhang1 "
-                           "from (";
+        list = automatic
+                   ? " + a.zi + '%s' as mz,(a.px+ a.id) as px,1 as you,a.wuhang as wuhang1 from ("
+                   : " + a.zi + '%s'  as mz,(a.px + a.id) as px,1 as you,a.wuhang as wuhang1 "
+                     "from (";
     }
     std::string sql = "select " + SqlQuote(Trim(s.surname)) + Fill(list, {Inner(combo.suffix)}) + a;
     sql += b.empty() ? ") a " : ") a , (" + b + ") b";
@@ -233,10 +249,12 @@ std::string ClassicTail(bool pair, const ElementChoice& e) {
     const std::string e1 = Inner(e.e1), e2 = Inner(e.e2);
     if (pair) {
         if (!e.e1.empty() && !e.e2.empty())
-            return Fill(") p where (wuhang1 = '%s' and wuhang2 = '%s') or (wuhang1 = '%s' and "
-                        "wuhang2 = '%s')  order by px",
-                        {e1, e2, e2, e1});
-        if (!e.e1.empty()) return Fill(") p where wuhang1 = '%s' or wuhang2 = '%s' order by px", {e1, e1});
+            return Fill(
+                ") p where (wuhang1 = '%s' and wuhang2 = '%s') or (wuhang1 = '%s' and "
+                "wuhang2 = '%s')  order by px",
+                {e1, e2, e2, e1});
+        if (!e.e1.empty())
+            return Fill(") p where wuhang1 = '%s' or wuhang2 = '%s' order by px", {e1, e1});
         return ") p where you > 0 order by px";
     }
     if (!e.e1.empty() && !e.e2.empty())
@@ -260,8 +278,9 @@ void ForEachBanded(int rowCount, const BandOrder& bandOrder, const std::function
 
 std::string PadClassicName(const std::string& name) {
     const int cells = DisplayWidth(name);
-    return cells >= 10 && cells <= 15 ? name + std::string(static_cast<std::size_t>(16 - cells), ' ')
-                                      : name;
+    return cells >= 10 && cells <= 15
+               ? name + std::string(static_cast<std::size_t>(16 - cells), ' ')
+               : name;
 }
 
 ClassicEmitter::ClassicEmitter(const ClassicSettings& settings, const ClassicSink& sink,
@@ -288,7 +307,8 @@ void ClassicEmitter::Emit(const std::string& text) {
         bool high = name.find("100") != std::string::npos;
         if (!high) {
             if (!m_threshold)
-                throw ConversionError("'" + m_settings.highScoreText + "' is not a valid integer value");
+                throw ConversionError("'" + m_settings.highScoreText +
+                                      "' is not a valid integer value");
             // The score is the number in the two characters after the first "(": "(85分)"
             // gives 85, "(9分)" gives 9.
             const std::size_t paren = name.find('(');
@@ -338,7 +358,8 @@ int RunClassicGeneration(const ClassicSettings& s, const std::atomic<bool>& flag
     try {
         if (s.chosenCombo != kAutomaticCombo) {
             const auto combo = ParseStrokeCombo(s.chosenCombo, s.twoCharGiven);
-            if (!combo) throw ConversionError("'" + s.chosenCombo + "' is not a stroke combination");
+            if (!combo)
+                throw ConversionError("'" + s.chosenCombo + "' is not a stroke combination");
             run(Fill("select mz from (\r\n%s\r\n%s",
                      {ClassicSelect(s, *combo, false),
                       ClassicTail(HasSecondSubquery(s, *combo), s.elements)}),
@@ -350,12 +371,14 @@ int RunClassicGeneration(const ClassicSettings& s, const std::atomic<bool>& flag
                 bool pair = false;
                 for (std::size_t i = first; i < s.combos.size() && i < first + 8; ++i) {
                     const auto combo = ParseStrokeCombo(s.combos[i], s.twoCharGiven);
-                    if (!combo) throw ConversionError("'" + s.combos[i] + "' is not a stroke combination");
+                    if (!combo)
+                        throw ConversionError("'" + s.combos[i] + "' is not a stroke combination");
                     pair = HasSecondSubquery(s, *combo);
                     if (i > first) unionText += "\r\n union \r\n";
                     unionText += ClassicSelect(s, *combo, true);
                 }
-                run(Fill("select mz from (\r\n%s\r\n%s", {unionText, ClassicTail(pair, s.elements)}),
+                run(Fill("select mz from (\r\n%s\r\n%s",
+                         {unionText, ClassicTail(pair, s.elements)}),
                     kAutomaticBands);
             }
         }

@@ -76,6 +76,10 @@ struct ClassicSettings {
     bool filterNames = true;          // "过滤不雅名字": drop names the name filter faults
 };
 
+// An automatic run with the naming page's defaults otherwise: the combination list of the
+// surname with the minimum score 70, "电脑全自动" chosen.
+ClassicSettings AutomaticSettings(const std::string& surname, bool boy, bool twoCharGiven);
+
 // Whether the select pairs two given-name characters (subquery b): a two-character given
 // name with a fixed second character or a second stroke count.
 bool HasSecondSubquery(const ClassicSettings& s, const ComboStrokes& combo);

@@ -1,12 +1,11 @@
 // Classic generation: the banded order, the combination entries, the query pieces, the
 // rows of six, and whole runs on the reference files of the program's folder.
-#include "generation/ClassicGeneration.h"
-
 #include <gtest/gtest.h>
 
 #include <regex>
 #include <set>
 
+#include "generation/ClassicGeneration.h"
 #include "numerology/CharacterLookup.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/TestFixture.h"
@@ -17,15 +16,17 @@ namespace {
 
 std::vector<int> Banded(int rows, const BandOrder& order) {
     std::vector<int> out;
-    ForEachBanded(rows, order, [] { return true; }, [&](int r) { out.push_back(r); });
+    ForEachBanded(
+        rows, order, [] { return true; }, [&](int r) { out.push_back(r); });
     return out;
 }
 
 TEST(BandedOrder, WorkedExamples) {
-    EXPECT_EQ(Banded(20, kChosenBands),
-              (std::vector<int>{1, 3, 5, 7, 9, 11, 13, 15, 17, 2, 4, 6, 8, 10, 12, 14, 16, 18, 19, 20}));
-    EXPECT_EQ(Banded(20, kAutomaticBands),
-              (std::vector<int>{11, 17, 1, 3, 15, 5, 13, 7, 9, 12, 18, 2, 4, 16, 6, 14, 8, 10, 19, 20}));
+    EXPECT_EQ(Banded(20, kChosenBands), (std::vector<int>{1, 3, 5, 7,  9,  11, 13, 15, 17, 2,
+                                                          4, 6, 8, 10, 12, 14, 16, 18, 19, 20}));
+    EXPECT_EQ(
+        Banded(20, kAutomaticBands),
+        (std::vector<int>{11, 17, 1, 3, 15, 5, 13, 7, 9, 12, 18, 2, 4, 16, 6, 14, 8, 10, 19, 20}));
     EXPECT_EQ(Banded(18, kChosenBands),
               (std::vector<int>{1, 3, 5, 7, 9, 11, 13, 15, 17, 2, 4, 6, 8, 10, 12, 14, 16, 18}));
     EXPECT_EQ(Banded(5, kAutomaticBands), (std::vector<int>{1, 2, 3, 4, 5}));
@@ -39,7 +40,8 @@ TEST(BandedOrder, EveryRowOnceAndTheFlagIsAskedPerStep) {
     }
     // Stopping after the first check lets exactly one step of nine through.
     int asked = 0, emitted = 0;
-    ForEachBanded(40, kChosenBands, [&] { return asked++ == 0; }, [&](int) { ++emitted; });
+    ForEachBanded(
+        40, kChosenBands, [&] { return asked++ == 0; }, [&](int) { ++emitted; });
     EXPECT_EQ(emitted, 9);
 }
 
@@ -86,7 +88,8 @@ TEST(ClassicQuery, ChosenPairForABoy) {
     EXPECT_EQ(ClassicTail(true, {"火", "水"}),
               ") p where (wuhang1 = '火' and wuhang2 = '水') or (wuhang1 = '水' and wuhang2 = "
               "'火')  order by px");
-    EXPECT_EQ(ClassicTail(true, {"水", ""}), ") p where wuhang1 = '水' or wuhang2 = '水' order by px");
+    EXPECT_EQ(ClassicTail(true, {"水", ""}),
+              ") p where wuhang1 = '水' or wuhang2 = '水' order by px");
     EXPECT_EQ(ClassicTail(true, {}), ") p where you > 0 order by px");
     EXPECT_EQ(ClassicTail(false, {"火", "土"}),
               ") p where wuhang1 = '火' or wuhang1 = '土'  order by px");
@@ -132,21 +135,15 @@ TEST(ClassicNames, PaddedToSixteenCellsInRowsOfSix) {
     e.Finish();
     ASSERT_EQ(rows.size(), 2u);  // the last, incomplete row is shown too
     EXPECT_EQ(Trim(rows[1]), "张七(86分)");
-    EXPECT_EQ(high, (std::vector<std::string>{"张二(85分)", "张三(100分)", "张五(90分)", "张七(86分)"}));
+    EXPECT_EQ(high,
+              (std::vector<std::string>{"张二(85分)", "张三(100分)", "张五(90分)", "张七(86分)"}));
 }
 
 // Whole runs on the reference files of the program's folder.
 class ClassicRun : public ::testing::Test {
-protected:
+  protected:
     ClassicSettings Settings(const std::string& surname, bool twoChar = true) {
-        ClassicSettings s;
-        s.surname = surname;
-        s.twoCharGiven = twoChar;
-        ComboOptions o{surname, twoChar, s.fixedChar, true, 70};
-        int kind = 0;
-        s.combos = LoadStrokeCombos(o, kind);
-        s.chosenCombo = std::string(kAutomaticCombo);
-        return s;
+        return AutomaticSettings(surname, true, twoChar);
     }
     std::vector<std::string> Run(const ClassicSettings& s, int stopAfter = -1) {
         std::vector<std::string> names;

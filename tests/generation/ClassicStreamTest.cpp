@@ -53,13 +53,7 @@ struct Sequential {
 class ClassicStreamTest : public ::testing::Test {
   protected:
     ClassicSettings Settings(const std::string& surname, bool boy = true) {
-        ClassicSettings s;
-        s.surname = surname;
-        s.boy = boy;
-        ComboOptions o{surname, true, "", true, 70};
-        int kind = 0;
-        s.combos = LoadStrokeCombos(o, kind);
-        s.chosenCombo = std::string(kAutomaticCombo);
+        ClassicSettings s = AutomaticSettings(surname, boy, true);
         s.highScoreText = "90";
         return s;
     }

@@ -86,15 +86,8 @@ class FilteredLists : public ::testing::Test {
   protected:
     static std::vector<std::string> Generate(const std::string& surname, bool boy, bool twoChar,
                                              bool filter, int limit = -1) {
-        ClassicSettings s;
-        s.surname = surname;
-        s.boy = boy;
-        s.twoCharGiven = twoChar;
+        ClassicSettings s = AutomaticSettings(surname, boy, twoChar);
         s.filterNames = filter;
-        ComboOptions o{surname, twoChar, "", true, 70};
-        int kind = 0;
-        s.combos = LoadStrokeCombos(o, kind);
-        s.chosenCombo = std::string(kAutomaticCombo);
         std::vector<std::string> names;
         std::atomic<bool> flag{true};
         ClassicSink sink;

@@ -24,6 +24,8 @@ std::string_view NameFaultText(NameFault fault) {
             return "surname echo";
         case NameFault::BoysDouble:
             return "boy's doubled character";
+        case NameFault::LeadAlone:
+            return "leading character alone";
         case NameFault::OrdinaryWord:
             return "ordinary word";
     }
@@ -68,6 +70,10 @@ std::shared_ptr<const NameFilterTables> ReadTables() {
         t->badSounds.insert(q.AsText(0));
     for (RefQuery q(kRedoviv, "select ci from putongci"); !q.Eof(); q.Next())
         t->ordinaryWords.insert(q.AsText(0));
+    // Offered characters without a second-place flag for either sex (see data/names).
+    for (RefQuery q(kRedoviv, "select zi from word where Aflag is null and nan = 0 and nv = 0");
+         !q.Eof(); q.Next())
+        t->leadOnly.insert(q.AsText(0));
     // The first reading is the one a name uses.
     for (RefQuery q(kRedoviv, "select zi,pinyin from word"); !q.Eof(); q.Next()) {
         const std::string readings = q.AsText(1);
@@ -119,6 +125,7 @@ NameFault CheckName(const NameFilterTables& t, std::string_view surname, std::st
     const std::string& surnameSound = sounds[first - 1];
     for (std::size_t i = first; i < all.size(); ++i)
         if (!surnameSound.empty() && sounds[i] == surnameSound) return NameFault::SurnameEcho;
+    if (chars.size() == 1 && t.leadOnly.count(chars[0])) return NameFault::LeadAlone;
     if (chars.size() == 2) {
         // A girl's doubled character is a pattern of names (婷婷, 微微), not a word.
         if (chars[0] == chars[1]) return boy ? NameFault::BoysDouble : NameFault::None;

@@ -1,6 +1,7 @@
 // The name filter: drops a generated name that parents would turn down at once: a word
 // with a bad sense in it, a bad word when read aloud, a tongue-twister, a boy's doubled
-// character, or an ordinary word of things and acts as the given name. The word and sound
+// character, an ordinary word of things and acts as the given name, or a one-character
+// given name that only ever leads a name (以, 若: a fragment on its own). The word and sound
 // lists are the project's own (tables buya, xieyin, putongci of Redoviv.dll); the sounds
 // are the first readings of table `word` without tones.
 #pragma once
@@ -21,6 +22,7 @@ enum class NameFault {
     SurnameEcho,     // a given-name character reads as the surname's last character (张彰)
     BoysDouble,      // a boy's doubled character (博博); girls' doubled names stay
     OrdinaryWord,    // the given name is an everyday word for a thing or an act (记忆, 香烟)
+    LeadAlone,       // a character that only leads a given name stands alone (刘以, 刘若)
 };
 
 // "bad word", "bad sound" ...: for reports and tests.
@@ -30,7 +32,8 @@ struct NameFilterTables {
     std::unordered_set<std::string> badWords;
     std::size_t longestBadWord = 0;             // in characters
     std::unordered_set<std::string> badSounds;  // toneless syllables joined by blanks: "wang gu"
-    std::unordered_set<std::string> ordinaryWords;           // two-character given names to drop
+    std::unordered_set<std::string> ordinaryWords;  // two-character given names to drop
+    std::unordered_set<std::string> leadOnly;       // pool characters that never end a given name
     std::unordered_map<std::string, std::string> syllables;  // character -> "zhang"
 
     // The toneless first reading of a character; empty when the character is unknown.

@@ -1,8 +1,8 @@
 // Classic generation from the naming page on the real reference files: the combination
 // list, a run on the worker thread, stopping, the high-score list and a fixed character.
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -19,7 +20,7 @@
 
 class ClassicNamingTest : public QObject {
     Q_OBJECT
-private:
+  private:
     static QStringList Names(TFrmIndex& w) {
         const QString text = w.findChild<QTextEdit*>("MemoSuccess")->toPlainText();
         return text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
@@ -40,7 +41,7 @@ private:
         w.XingExit();
     }
 
-private slots:
+  private slots:
     void initTestCase() { qinghe::SetProgramFolder(QINGHE_BIN_DIR); }
 
     void SurnameBuildsTheCombinationList() {
@@ -61,7 +62,12 @@ private slots:
         w.findChild<QLineEdit*>("Sorcss")->setText("90");
         QSignalSpy shown(&w, &TFrmIndex::classicRunShown);
         w.RzBitBtn5Click();
-        QTRY_VERIFY_WITH_TIMEOUT(Names(w).size() >= 12, 5000);
+        // Stopped as soon as the first batch is on screen, well before the run's end.
+        QSignalSpy arrived(w.findChild<QTextEdit*>("MemoSuccess")->document(),
+                           &QTextDocument::contentsChanged);
+        QVERIFY(arrived.wait(5000));
+        QVERIFY(Names(w).size() >= 6);
+        QCOMPARE(shown.count(), 0);
         auto* stop = w.findChild<QPushButton*>("RzBitBtn2");
         QElapsedTimer sinceStop;
         sinceStop.start();
@@ -95,17 +101,18 @@ private slots:
         QSignalSpy shown(&w, &TFrmIndex::classicRunShown);
         Surname(w, QStringLiteral("张"));
         w.RzBitBtn5Click();
-        QTRY_VERIFY_WITH_TIMEOUT(Names(w).size() >= 6, 5000);
+        QSignalSpy arrived(w.findChild<QTextEdit*>("MemoSuccess")->document(),
+                           &QTextDocument::contentsChanged);
+        QVERIFY(arrived.wait(5000));
         w.RzBitBtn2Click();
-        // Started again at once, while the stopped run's last batches may still be on
-        // their way: the new run's lists begin empty and hold its own names only.
+        // Started again at once, while the stopped run's last batches are still on their
+        // way: the new run's lists begin empty and hold its own names only.
         Surname(w, QStringLiteral("李"));
         w.RzBitBtn5Click();
-        QTRY_VERIFY_WITH_TIMEOUT(shown.count() == 1, 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(Names(w).size() >= 30, 5000);
-        w.RzBitBtn2Click();
-        QTRY_VERIFY_WITH_TIMEOUT(shown.count() == 2, 5000);
-        for (const QString& n : Names(w)) QVERIFY2(n.startsWith(QStringLiteral("李")), qPrintable(n));
+        QTRY_VERIFY_WITH_TIMEOUT(shown.count() == 2, 10000);
+        QVERIFY(Names(w).size() >= 30);
+        for (const QString& n : Names(w))
+            QVERIFY2(n.startsWith(QStringLiteral("李")), qPrintable(n));
         const QStringList high = Items(w.findChild<QListWidget*>("ListBox1"));
         QVERIFY(!high.isEmpty());
         for (const QString& n : high) QVERIFY2(n.startsWith(QStringLiteral("李")), qPrintable(n));
@@ -123,7 +130,8 @@ private slots:
         w.RzBitBtn5Click();
         QVERIFY(shown.wait(20000));
         QVERIFY(!Names(w).isEmpty());
-        for (const QString& n : Names(w)) QVERIFY2(n.mid(1, 1) == QStringLiteral("子"), qPrintable(n));
+        for (const QString& n : Names(w))
+            QVERIFY2(n.mid(1, 1) == QStringLiteral("子"), qPrintable(n));
     }
 
     void TickedElementsFilterAndShow() {

@@ -32,10 +32,10 @@
 
 #include "app/ProgramFonts.h"
 #include "app/SecondaryWindow.h"
+#include "app/TFrm_NanNv.h"
 #include "calendar/TFRM_Date.h"
 #include "calendar/TFormHuangdao.h"
 #include "generation/TMythread.h"
-#include "app/TFrm_NanNv.h"
 
 namespace {
 

@@ -36,7 +36,7 @@ class TMythread;
 namespace qinghe {
 struct ClassicSettings;
 struct NameBatch;
-}
+}  // namespace qinghe
 
 // A query object owned by the window: its connection string is set when the window is
 // built, and nothing is opened until the first query runs.

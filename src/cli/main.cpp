@@ -12,13 +12,13 @@
 #include <string_view>
 #include <vector>
 
-#include "generation/ClassicGeneration.h"
-#include "numerology/CharacterLookup.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/SolarAstronomy.h"
 #include "calendar/SolarTerms.h"
 #include "cli/ChartCommand.h"
 #include "cli/NameCommand.h"
+#include "generation/ClassicGeneration.h"
+#include "numerology/CharacterLookup.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/Utf8.h"
 
@@ -147,8 +147,9 @@ Options ParseOptions(const Args& args, std::initializer_list<std::string_view> k
 }
 
 int Generate(const Args& args) {
-    const Options o = ParseOptions(args, {"--sex", "--form", "--mode", "--combo", "--fixed",
-                                          "--position", "--min-score", "--elements", "--limit"},
+    const Options o = ParseOptions(args,
+                                   {"--sex", "--form", "--mode", "--combo", "--fixed", "--position",
+                                    "--min-score", "--elements", "--limit"},
                                    {"--no-filter"});
     if (o.positional.size() != 1) throw UsageError{"generate needs SURNAME"};
     const std::string* mode = o.Get("--mode");
@@ -160,7 +161,8 @@ int Generate(const Args& args) {
     if (sex && *sex != "男" && *sex != "女") throw UsageError{"--sex is 男 or 女"};
     s.boy = !sex || *sex == "男";
     const std::string* form = o.Get("--form");
-    if (form && *form != "双字名" && *form != "单字名") throw UsageError{"--form is 双字名 or 单字名"};
+    if (form && *form != "双字名" && *form != "单字名")
+        throw UsageError{"--form is 双字名 or 单字名"};
     s.twoCharGiven = !form || *form == "双字名";
     if (const std::string* fixed = o.Get("--fixed")) s.fixedChar = qinghe::Trim(*fixed);
     if (const std::string* position = o.Get("--position")) {
@@ -169,10 +171,12 @@ int Generate(const Args& args) {
         s.fixedFirst = *position == "第二字";
     }
     qinghe::ComboOptions combo{s.surname, s.twoCharGiven, s.fixedChar, s.fixedFirst, 70};
-    if (const std::string* min = o.Get("--min-score")) combo.minScore = IntegerArg(*min, "--min-score");
+    if (const std::string* min = o.Get("--min-score"))
+        combo.minScore = IntegerArg(*min, "--min-score");
     int nameKind = 0;
     s.combos = qinghe::LoadStrokeCombos(combo, nameKind);
-    s.chosenCombo = qinghe::Trim(o.Get("--combo") ? *o.Get("--combo") : std::string(qinghe::kAutomaticCombo));
+    s.chosenCombo =
+        qinghe::Trim(o.Get("--combo") ? *o.Get("--combo") : std::string(qinghe::kAutomaticCombo));
     s.copyHighScores = false;
     s.filterNames = !o.Has("--no-filter");
     if (const std::string* elements = o.Get("--elements")) {

@@ -25,11 +25,11 @@ int NameKindOf(std::string_view surname, bool twoCharGiven);
 
 // What the combination list depends on (the naming page's boxes).
 struct ComboOptions {
-    std::string surname;         // trimmed
-    bool twoCharGiven = true;    // "双字名"
-    std::string fixedChar;       // trimmed fixed character, empty for none
-    bool fixedFirst = true;      // "第二字": the first given-name position; "第三字": the second
-    std::optional<int> minScore; // when the minimum-score filter is on and a score is given
+    std::string surname;       // trimmed
+    bool twoCharGiven = true;  // "双字名"
+    std::string fixedChar;     // trimmed fixed character, empty for none
+    bool fixedFirst = true;  // "第二字": the first given-name position; "第三字": the second
+    std::optional<int> minScore;  // when the minimum-score filter is on and a score is given
 };
 
 // The SQL text of the combination list (its lines joined by CR LF) and the name kind.
@@ -68,12 +68,12 @@ struct ClassicSettings {
     bool twoCharGiven = true;
     std::string fixedChar;
     bool fixedFirst = true;
-    std::vector<std::string> combos;  // the list's entries, "电脑全自动" first
-    std::string chosenCombo;          // trimmed text of the chosen entry
-    bool copyHighScores = true;       // "自动挑选"
-    std::string highScoreText = "70"; // threshold as typed
+    std::vector<std::string> combos;   // the list's entries, "电脑全自动" first
+    std::string chosenCombo;           // trimmed text of the chosen entry
+    bool copyHighScores = true;        // "自动挑选"
+    std::string highScoreText = "70";  // threshold as typed
     ElementChoice elements;
-    bool filterNames = true;          // "过滤不雅名字": drop names the name filter faults
+    bool filterNames = true;  // "过滤不雅名字": drop names the name filter faults
 };
 
 // An automatic run with the naming page's defaults otherwise: the combination list of the
@@ -109,14 +109,14 @@ struct ClassicSink {
 // Rows of six padded names, as the result area shows them. Given the name filter's tables,
 // a name the filter faults is dropped before anything else: neither shown nor counted.
 class ClassicEmitter {
-public:
+  public:
     ClassicEmitter(const ClassicSettings& settings, const ClassicSink& sink,
                    std::shared_ptr<const NameFilterTables> filter = nullptr);
     void Emit(const std::string& name);
     // A last row of one to five names is shown too.
     void Finish();
 
-private:
+  private:
     const ClassicSettings& m_settings;
     const ClassicSink& m_sink;
     const std::shared_ptr<const NameFilterTables> m_filter;

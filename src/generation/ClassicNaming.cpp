@@ -22,7 +22,9 @@
 
 namespace {
 
-std::string Trimmed(const QString& text) { return qinghe::Trim(text.toStdString()); }
+std::string Trimmed(const QString& text) {
+    return qinghe::Trim(text.toStdString());
+}
 
 bool IsInteger(const QString& text) {
     bool ok = false;
@@ -58,11 +60,21 @@ void TFrmIndex::RebuildCombos() {
     if (!surname.trimmed().isEmpty()) LoadStrokeCombos(surname);
 }
 
-void TFrmIndex::XingExit() { RebuildCombos(); }
-void TFrmIndex::CBXingshiClick() { RebuildCombos(); }
-void TFrmIndex::CBsexClick() { RebuildCombos(); }
-void TFrmIndex::CBdijiziClick() { RebuildCombos(); }
-void TFrmIndex::CBFeeXXClick() { RebuildCombos(); }
+void TFrmIndex::XingExit() {
+    RebuildCombos();
+}
+void TFrmIndex::CBXingshiClick() {
+    RebuildCombos();
+}
+void TFrmIndex::CBsexClick() {
+    RebuildCombos();
+}
+void TFrmIndex::CBdijiziClick() {
+    RebuildCombos();
+}
+void TFrmIndex::CBFeeXXClick() {
+    RebuildCombos();
+}
 
 void TFrmIndex::GudingziExit() {
     RebuildCombos();
@@ -132,7 +144,8 @@ qinghe::ClassicSettings TFrmIndex::ClassicSnapshot() {
         QString shown;
         for (const std::string& e : qinghe::Utf8Chars(FavouredElements))
             shown += (shown.isEmpty() ? "" : " ") + QString::fromStdString(e);
-        label->setText(QStringLiteral("喜用五行：") + (shown.isEmpty() ? QStringLiteral("无") : shown));
+        label->setText(QStringLiteral("喜用五行：") +
+                       (shown.isEmpty() ? QStringLiteral("无") : shown));
     } else {
         label->clear();
     }

@@ -84,9 +84,9 @@ Connection& ConnectionFor(const std::string& path) {
     // rather than a new empty database. They are also immutable while open (the builder
     // replaces a file by renaming a new one over it, which leaves an open file's content
     // as it was), so SQLite may skip file locking on every query.
-    const int rc = sqlite3_open_v2(ImmutableUri(path).c_str(), &conn->db,
-                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI,
-                                   nullptr);
+    const int rc =
+        sqlite3_open_v2(ImmutableUri(path).c_str(), &conn->db,
+                        SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI, nullptr);
     if (rc != SQLITE_OK) {
         const std::string why = conn->db ? sqlite3_errmsg(conn->db) : sqlite3_errstr(rc);
         throw ReferenceDbError("cannot open reference file " + path + ": " + why);
@@ -117,8 +117,7 @@ sqlite3_stmt* Prepare(Connection& conn, const std::string& sql) {
 }
 
 bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
@@ -133,7 +132,7 @@ std::string_view Trimmed(std::string_view s) {
 // Lets a long query be cut short from another thread: SQLite asks every kProgressSteps
 // virtual-machine steps whether to go on (a few hundred microseconds apart).
 class InterruptWhenCleared {
-public:
+  public:
     static constexpr int kProgressSteps = 10000;
     InterruptWhenCleared(sqlite3* db, const std::atomic<bool>* keepGoing) : m_db(db) {
         if (keepGoing)
@@ -144,13 +143,12 @@ public:
     InterruptWhenCleared(const InterruptWhenCleared&) = delete;
     InterruptWhenCleared& operator=(const InterruptWhenCleared&) = delete;
 
-private:
+  private:
     static int Check(void* keepGoing) {
         return static_cast<const std::atomic<bool>*>(keepGoing)->load() ? 0 : 1;
     }
     sqlite3* m_db;
 };
-
 
 }  // namespace
 
@@ -186,9 +184,13 @@ std::string DataSourceOf(std::string_view connectionOrFile) {
     return std::string(source);
 }
 
-sqlite3* ReferenceConnection(const std::string& path) { return ConnectionFor(path).db; }
+sqlite3* ReferenceConnection(const std::string& path) {
+    return ConnectionFor(path).db;
+}
 
-void CloseReferenceConnections() { Connections().byPath.clear(); }
+void CloseReferenceConnections() {
+    Connections().byPath.clear();
+}
 
 void RefQuery::Open(std::string_view connectionOrFile, std::string_view jetSql,
                     const std::atomic<bool>* keepGoing) {
@@ -213,13 +215,19 @@ void RefQuery::Open(std::string_view connectionOrFile, std::string_view jetSql,
         row.reserve(static_cast<std::size_t>(columns));
         for (int c = 0; c < columns; ++c) {
             switch (sqlite3_column_type(stmt, c)) {
-                case SQLITE_INTEGER: row.emplace_back(std::int64_t{sqlite3_column_int64(stmt, c)}); break;
-                case SQLITE_FLOAT: row.emplace_back(sqlite3_column_double(stmt, c)); break;
-                case SQLITE_NULL: row.emplace_back(); break;
+                case SQLITE_INTEGER:
+                    row.emplace_back(std::int64_t{sqlite3_column_int64(stmt, c)});
+                    break;
+                case SQLITE_FLOAT:
+                    row.emplace_back(sqlite3_column_double(stmt, c));
+                    break;
+                case SQLITE_NULL:
+                    row.emplace_back();
+                    break;
                 default: {
                     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-                    row.emplace_back(std::string(text ? text : "",
-                                                 static_cast<std::size_t>(sqlite3_column_bytes(stmt, c))));
+                    row.emplace_back(std::string(
+                        text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, c))));
                 }
             }
         }
@@ -241,7 +249,8 @@ void RefQuery::Close() {
 }
 
 void RefQuery::MoveTo(int row) {
-    if (row < 0 || row > RecordCount()) throw ReferenceDbError("row " + std::to_string(row) + " is out of range");
+    if (row < 0 || row > RecordCount())
+        throw ReferenceDbError("row " + std::to_string(row) + " is out of range");
     m_row = static_cast<std::size_t>(row);
 }
 
@@ -270,7 +279,9 @@ const FieldValue& RefQuery::Field(int column) const {
     return m_rows[m_row][static_cast<std::size_t>(column)];
 }
 
-const FieldValue& RefQuery::Field(std::string_view name) const { return Field(Column(name)); }
+const FieldValue& RefQuery::Field(std::string_view name) const {
+    return Field(Column(name));
+}
 
 std::int64_t RefQuery::AsInteger(int column) const {
     const FieldValue& v = Field(column);
@@ -305,7 +316,9 @@ double RefQuery::AsReal(int column) const {
     return 0.0;
 }
 
-std::string RefQuery::AsText(int column) const { return FieldText(Field(column)); }
+std::string RefQuery::AsText(int column) const {
+    return FieldText(Field(column));
+}
 
 std::string FieldText(const FieldValue& value) {
     if (const auto* s = std::get_if<std::string>(&value)) return *s;

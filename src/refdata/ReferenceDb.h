@@ -36,20 +36,20 @@ std::string DataSourceOf(std::string_view connectionOrFile);
 
 // An engine error: missing file, SQL the translator or SQLite rejects.
 class ReferenceDbError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A value that cannot be read as the number asked for ("'abc' is not a valid integer value").
 class ConversionError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 using FieldValue = std::variant<std::monostate, std::int64_t, double, std::string>;
 
 class RefQuery {
-public:
+  public:
     RefQuery() = default;
     // Opens `connectionOrFile` (connection string, file name or path) and runs `jetSql`.
     // Throws ReferenceDbError; the query is then closed. When `keepGoing` is given and
@@ -92,7 +92,7 @@ public:
     std::string AsText(int column) const;
     std::string AsText(std::string_view name) const { return AsText(Column(name)); }
 
-private:
+  private:
     int Column(std::string_view name) const;
 
     bool m_active = false;
@@ -104,13 +104,13 @@ private:
 // One reference database: a file of the program's folder (or any path), reached through
 // this thread's cached connection each time a query runs.
 class ReferenceDb {
-public:
+  public:
     explicit ReferenceDb(std::string_view fileName)
         : m_connection(ReferenceConnectionString(fileName)) {}
     const std::string& ConnectionString() const { return m_connection; }
     RefQuery Query(std::string_view jetSql) const { return RefQuery(m_connection, jetSql); }
 
-private:
+  private:
     std::string m_connection;
 };
 

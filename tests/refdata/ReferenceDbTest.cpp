@@ -1,13 +1,12 @@
 // Finding and opening the reference files, the recordset, and the guarantees that the
 // files are never written and typed text never changes a query.
-#include "refdata/ReferenceDb.h"
-
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include <filesystem>
 #include <thread>
 
+#include "refdata/ReferenceDb.h"
 #include "refdata/SqlText.h"
 #include "refdata/TestFixture.h"
 
@@ -15,7 +14,7 @@ namespace qinghe {
 namespace {
 
 class ReferenceDbTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { m_fixture.SeedSampleRows(); }
 
     test::FixtureFolder m_fixture;
@@ -116,7 +115,8 @@ TEST_F(ReferenceDbTest, QuotedTypedTextCannotWidenAQuery) {
     const std::string typed = "张' or '1'='1";
     RefQuery q(kRedoviv, "select  top 1 bh from word where zi = " + SqlQuote(typed));
     EXPECT_EQ(q.RecordCount(), 0);
-    RefQuery like(kTgcode, "select top 1 wh from hzwh where hz like " + SqlQuote("%" + typed + "%"));
+    RefQuery like(kTgcode,
+                  "select top 1 wh from hzwh where hz like " + SqlQuote("%" + typed + "%"));
     EXPECT_EQ(like.RecordCount(), 0);
 }
 

@@ -40,7 +40,7 @@ std::vector<std::string> SplitBlanks(const std::string& s) {
 }
 
 class OpenCC {
-public:
+  public:
     explicit OpenCC(const std::string& config) : m_handle(opencc_open(config.c_str())) {
         if (m_handle == reinterpret_cast<opencc_t>(-1))
             throw std::runtime_error("cannot open OpenCC configuration " + config);
@@ -54,13 +54,13 @@ public:
         return result;
     }
 
-private:
+  private:
     opencc_t m_handle;
 };
 
 struct NameChar {
-    std::string sex;      // 男 女 两
-    bool second = true;   // reads well second in a two-character given name, not only first
+    std::string sex;     // 男 女 两
+    bool second = true;  // reads well second in a two-character given name, not only first
     int rank = 0;
 };
 
@@ -83,9 +83,12 @@ std::set<char32_t> RadicalCharacters(const std::string& path) {
 }  // namespace
 
 void FillWordTable(BuildDb& db, const NameSources& src) {
-    auto readings = ReadUnihan(src.unihanDir + "/Unihan_Readings.txt.bz2", {"kTGHZ2013", "kMandarin"});
-    auto radicals = ReadUnihan(src.unihanDir + "/Unihan_RadicalStrokeCounts.txt.bz2", {"kRSKangXi"});
-    auto irg = ReadUnihan(src.unihanDir + "/Unihan_IRGSources.txt.bz2", {"kTotalStrokes", "kRSUnicode"});
+    auto readings =
+        ReadUnihan(src.unihanDir + "/Unihan_Readings.txt.bz2", {"kTGHZ2013", "kMandarin"});
+    auto radicals =
+        ReadUnihan(src.unihanDir + "/Unihan_RadicalStrokeCounts.txt.bz2", {"kRSKangXi"});
+    auto irg =
+        ReadUnihan(src.unihanDir + "/Unihan_IRGSources.txt.bz2", {"kTotalStrokes", "kRSUnicode"});
     const UnihanField& tghz = readings["kTGHZ2013"];
     const UnihanField& mandarin = readings["kMandarin"];
     const UnihanField& kangxi = radicals["kRSKangXi"];
@@ -113,7 +116,7 @@ void FillWordTable(BuildDb& db, const NameSources& src) {
         const Tsv t = ReadTsv(src.dataDir + "/names/pool.tsv");
         for (const auto& r : t.rows)
             nameChars[r[t.Column("zi")]] = {r[t.Column("sex")], r[t.Column("second")] == "yes",
-                                             std::stoi(r[t.Column("rank")])};
+                                            std::stoi(r[t.Column("rank")])};
     }
     const std::set<char32_t> radicalChars = RadicalCharacters(src.unihanDir + "/CJKRadicals.txt");
 
@@ -201,7 +204,8 @@ void FillWordTable(BuildDb& db, const NameSources& src) {
             const int nan = boys && named->second.second;
             const int nv = girls && named->second.second;
             const std::string xb = sex == "两" ? "1" : sex;
-            insert.Row(id, zi, ft, bh, pinyinText, wuhang, nan, nv, xb, named->second.rank, nullptr);
+            insert.Row(id, zi, ft, bh, pinyinText, wuhang, nan, nv, xb, named->second.rank,
+                       nullptr);
             seenNames.insert(zi);
         } else {
             // Present for look-ups, never offered by generation.

@@ -1,5 +1,5 @@
-// Builders of the name tables: `word`, `zh` and the name filter's tables of Redoviv.dll; `sancai`, `sancai2009`
-// and `81` of TalFile.dll.
+// Builders of the name tables: `word`, `zh` and the name filter's tables of Redoviv.dll; `sancai`,
+// `sancai2009` and `81` of TalFile.dll.
 #pragma once
 
 #include <string>
@@ -9,10 +9,10 @@
 namespace qinghe::refdata {
 
 struct NameSources {
-    std::string dataDir;     // the project's data/ folder
-    std::string unihanDir;   // /usr/share/unicode
-    std::string openccS2t;   // OpenCC's simplified-to-traditional configuration
-    std::string jiebaDict;   // the jieba segmenter's word list (Debian's python3-jieba)
+    std::string dataDir;    // the project's data/ folder
+    std::string unihanDir;  // /usr/share/unicode
+    std::string openccS2t;  // OpenCC's simplified-to-traditional configuration
+    std::string jiebaDict;  // the jieba segmenter's word list (Debian's python3-jieba)
 };
 
 void FillWordTable(BuildDb& db, const NameSources& sources);

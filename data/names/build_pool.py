@@ -64,11 +64,12 @@ def main():
                 break
         return s
 
-    # Whether a character also reads well second in a two-character given name; modern
-    # favourites outside the reviewed candidates default to yes.
+    # Where a character reads well in a two-character given name: either place (yes), only
+    # first (no: 子涵, never 涵子) or only second (only: 安澜, never 澜X); modern favourites
+    # outside the reviewed candidates default to yes.
     second = {r["zi"]: r["second"] for r in read_tsv("positions.tsv")}
     for zi, value in second.items():
-        if value not in ("yes", "no"):
+        if value not in ("yes", "no", "only"):
             faults.append(f"{zi}: second {value!r}")
 
     ordered = sorted(pool, key=lambda zi: (-score(zi), zi))

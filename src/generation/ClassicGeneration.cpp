@@ -299,7 +299,10 @@ void ClassicEmitter::Emit(const std::string& text) {
         if (name.compare(0, surname.size(), surname) == 0 && suffix != std::string::npos &&
             suffix > surname.size()) {
             const std::string given = name.substr(surname.size(), suffix - surname.size());
-            if (CheckName(*m_filter, surname, given, m_settings.boy) != NameFault::None) return;
+            const bool firstChosen = !m_settings.fixedChar.empty() && m_settings.fixedFirst;
+            if (CheckName(*m_filter, surname, given, m_settings.boy, firstChosen) !=
+                NameFault::None)
+                return;
         }
     }
     if (m_sink.name) m_sink.name(name);

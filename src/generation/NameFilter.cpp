@@ -26,6 +26,8 @@ std::string_view NameFaultText(NameFault fault) {
             return "boy's doubled character";
         case NameFault::LeadAlone:
             return "leading character alone";
+        case NameFault::TrailFirst:
+            return "ending character first";
         case NameFault::OrdinaryWord:
             return "ordinary word";
     }
@@ -74,6 +76,8 @@ std::shared_ptr<const NameFilterTables> ReadTables() {
     for (RefQuery q(kRedoviv, "select zi from word where Aflag is null and nan = 0 and nv = 0");
          !q.Eof(); q.Next())
         t->leadOnly.insert(q.AsText(0));
+    for (RefQuery q(kRedoviv, "select zi from houzi"); !q.Eof(); q.Next())
+        t->trailOnly.insert(q.AsText(0));
     // The first reading is the one a name uses.
     for (RefQuery q(kRedoviv, "select zi,pinyin from word"); !q.Eof(); q.Next()) {
         const std::string readings = q.AsText(1);
@@ -95,7 +99,7 @@ std::shared_ptr<const NameFilterTables> LoadNameFilterTables() {
 }
 
 NameFault CheckName(const NameFilterTables& t, std::string_view surname, std::string_view given,
-                    bool boy) {
+                    bool boy, bool firstChosen) {
     const std::vector<std::string> family = Utf8Chars(surname);
     const std::vector<std::string> chars = Utf8Chars(given);
     if (family.empty() || chars.empty()) return NameFault::None;
@@ -132,6 +136,7 @@ NameFault CheckName(const NameFilterTables& t, std::string_view surname, std::st
         if (!sounds[first].empty() && sounds[first] == sounds[first + 1])
             return NameFault::SharedSyllable;
         if (t.ordinaryWords.count(chars[0] + chars[1])) return NameFault::OrdinaryWord;
+        if (!firstChosen && t.trailOnly.count(chars[0])) return NameFault::TrailFirst;
     }
     return NameFault::None;
 }

@@ -1,9 +1,10 @@
 // The name filter: drops a generated name that parents would turn down at once: a word
 // with a bad sense in it, a bad word when read aloud, a tongue-twister, a boy's doubled
-// character, an ordinary word of things and acts as the given name, or a one-character
-// given name that only ever leads a name (以, 若: a fragment on its own). The word and sound
-// lists are the project's own (tables buya, xieyin, putongci of Redoviv.dll); the sounds
-// are the first readings of table `word` without tones.
+// character, an ordinary word of things and acts as the given name, a one-character given
+// name that only ever leads a name (以, 若: a fragment on its own), or a character that only
+// ever ends a name put first (澜勋: 安澜 reads as a name, 澜X does not). The word and sound
+// lists are the project's own (tables buya, xieyin, putongci, houzi of Redoviv.dll); the
+// sounds are the first readings of table `word` without tones.
 #pragma once
 
 #include <memory>
@@ -23,6 +24,7 @@ enum class NameFault {
     BoysDouble,      // a boy's doubled character (博博); girls' doubled names stay
     OrdinaryWord,    // the given name is an everyday word for a thing or an act (记忆, 香烟)
     LeadAlone,       // a character that only leads a given name stands alone (刘以, 刘若)
+    TrailFirst,      // a character that only ends a given name leads it (澜勋, 勋泽)
 };
 
 // "bad word", "bad sound" ...: for reports and tests.
@@ -33,7 +35,8 @@ struct NameFilterTables {
     std::size_t longestBadWord = 0;             // in characters
     std::unordered_set<std::string> badSounds;  // toneless syllables joined by blanks: "wang gu"
     std::unordered_set<std::string> ordinaryWords;  // two-character given names to drop
-    std::unordered_set<std::string> leadOnly;       // pool characters that never end a given name
+    std::unordered_set<std::string> leadOnly;   // pool characters that never end a given name
+    std::unordered_set<std::string> trailOnly;  // pool characters that never lead one
     std::unordered_map<std::string, std::string> syllables;  // character -> "zhang"
 
     // The toneless first reading of a character; empty when the character is unknown.
@@ -48,8 +51,9 @@ std::shared_ptr<const NameFilterTables> LoadNameFilterTables();
 std::string TonelessPinyin(std::string_view pinyin);
 
 // The first fault of a full name, surname and given name apart; NameFault::None for a
-// name the filter lets through.
+// name the filter lets through. A first character the user chose himself (firstChosen) is
+// not judged for its place.
 NameFault CheckName(const NameFilterTables& tables, std::string_view surname,
-                    std::string_view given, bool boy);
+                    std::string_view given, bool boy, bool firstChosen = false);
 
 }  // namespace qinghe

@@ -43,10 +43,12 @@ std::vector<TableDef> BuildSchema() {
           {"sc", T}},
          {{"lx", "bh11", "bh12", "jxjx", "zf"}, {"bh11", "bh12", "bh21", "bh22"}}},
         // The name filter: words with a bad sense and their category, bad sounds as toneless
-        // syllables ("wang gu") with the word heard, everyday words with jieba's tag and count.
+        // syllables ("wang gu") with the word heard, everyday words with jieba's tag and count,
+        // and the pool characters that read well only second in a given name (安澜, never 澜X).
         {kRedoviv, "buya", {{"ci", T}, {"lb", T}}, {}},
         {kRedoviv, "xieyin", {{"py", T}, {"ci", T}}, {}},
         {kRedoviv, "putongci", {{"ci", T}, {"cx", T}, {"cp", I}}, {}},
+        {kRedoviv, "houzi", {{"zi", T}}, {}},
         {kTalFile, "sancai", {{"title", T}, {"djc", I}}, {{"title"}}},
         {kTalFile,
          "sancai2009",

@@ -21,6 +21,7 @@ NameFilterTables SmallTables() {
     t.badSounds = {"wang gu", "liu mang", "yang wei", "lin zhong"};
     t.ordinaryWords = {"记忆", "香烟", "婷婷"};
     t.leadOnly = {"若"};
+    t.trailOnly = {"澜"};
     t.syllables = {{"王", "wang"},  {"顾", "gu"},    {"李", "li"},    {"归", "gui"},
                    {"西", "xi"},    {"张", "zhang"}, {"雨", "yu"},    {"衣", "yi"},
                    {"刘", "liu"},   {"芒", "mang"},  {"欧", "ou"},    {"阳", "yang"},
@@ -28,7 +29,7 @@ NameFilterTables SmallTables() {
                    {"甄", "zhen"},  {"彰", "zhang"}, {"理", "li"},    {"博", "bo"},
                    {"婷", "ting"},  {"记", "ji"},    {"忆", "yi"},    {"明", "ming"},
                    {"轩", "xuan"},  {"风", "feng"},  {"尘", "chen"},  {"宇", "yu"},
-                   {"香", "xiang"}, {"烟", "yan"},   {"若", "ruo"}};
+                   {"香", "xiang"}, {"烟", "yan"},   {"若", "ruo"},   {"澜", "lan"}};
     return t;
 }
 
@@ -61,11 +62,21 @@ TEST(NameFilter, EachRuleOnItsOwn) {
         {"刘", "若", false, NameFault::LeadAlone},  // 若 leads names (若曦), never stands alone
         {"刘", "若明", false, NameFault::None},
         {"欧阳", "明", false, NameFault::None},
+        {"王", "澜明", true, NameFault::TrailFirst},  // 澜 ends names (安澜), never leads one
+        {"王", "明澜", true, NameFault::None},
+        {"刘", "澜", true, NameFault::None},  // and may stand alone
     };
     for (const Case& c : cases)
         EXPECT_EQ(CheckName(t, c.surname, c.given, c.boy), c.expected)
             << c.surname << c.given << ": "
             << NameFaultText(CheckName(t, c.surname, c.given, c.boy));
+}
+
+TEST(NameFilter, AFirstCharacterTheUserChoseKeepsItsPlace) {
+    const NameFilterTables t = SmallTables();
+    EXPECT_EQ(CheckName(t, "王", "澜明", true, true), NameFault::None);
+    EXPECT_EQ(CheckName(t, "王", "澜记", true, true), NameFault::None);
+    EXPECT_EQ(CheckName(t, "王", "记忆", true, true), NameFault::OrdinaryWord);
 }
 
 TEST(NameFilter, TheSurnameAloneIsNotJudged) {
@@ -124,6 +135,24 @@ TEST_F(FilteredLists, NoListHoldsAFaultedName) {
             EXPECT_EQ(faults[NameFault::None], static_cast<int>(names.size()))
                 << surname << (boy ? " boy" : " girl");
         }
+}
+
+TEST_F(FilteredLists, AnEndingCharacterFixedFirstStillGivesNames) {
+    const auto tables = LoadNameFilterTables();
+    ASSERT_TRUE(tables->trailOnly.count("澜"));
+    ClassicSettings s = AutomaticSettings("王", true, true);
+    s.fixedChar = "澜";
+    s.fixedFirst = true;
+    int kind = 0;
+    s.combos = LoadStrokeCombos(ComboOptions{"王", true, "澜", true, 70}, kind);
+    s.filterNames = true;
+    std::vector<std::string> names;
+    std::atomic<bool> flag{true};
+    ClassicSink sink;
+    sink.name = [&](const std::string& n) { names.push_back(n); };
+    RunClassicGeneration(s, flag, sink);
+    ASSERT_FALSE(names.empty());
+    for (const std::string& n : names) EXPECT_EQ(n.substr(0, 6), "王澜") << n;
 }
 
 TEST_F(FilteredLists, WithoutTheFilterEveryNameOfTheRunComes) {

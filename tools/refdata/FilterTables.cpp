@@ -1,7 +1,8 @@
 // The name filter's tables of Redoviv.dll: the project's lists of words with a bad sense
 // (buya) and of bad sounds (xieyin), and the everyday words that two characters of the
 // pool would spell as a given name (putongci), taken from the word list of the jieba
-// segmenter (word, frequency, part of speech) less the project's list of good names.
+// segmenter (word, frequency, part of speech) less the project's list of good names; and
+// the pool characters that only end a given name (houzi).
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -49,7 +50,11 @@ void FillFilterTables(BuildDb& db, const NameSources& src) {
     std::set<std::string> pool;
     {
         const Tsv t = ReadTsv(src.dataDir + "/names/pool.tsv");
-        for (const auto& r : t.rows) pool.insert(r[t.Column("zi")]);
+        Inserter insert(db, "houzi", 1);
+        for (const auto& r : t.rows) {
+            pool.insert(r[t.Column("zi")]);
+            if (r[t.Column("second")] == "only") insert.Row(r[t.Column("zi")]);
+        }
     }
     std::ifstream in(src.jiebaDict);
     if (!in) throw std::runtime_error("cannot open " + src.jiebaDict);

@@ -115,7 +115,7 @@ void FillWordTable(BuildDb& db, const NameSources& src) {
     {
         const Tsv t = ReadTsv(src.dataDir + "/names/pool.tsv");
         for (const auto& r : t.rows)
-            nameChars[r[t.Column("zi")]] = {r[t.Column("sex")], r[t.Column("second")] == "yes",
+            nameChars[r[t.Column("zi")]] = {r[t.Column("sex")], r[t.Column("second")] != "no",
                                             std::stoi(r[t.Column("rank")])};
     }
     const std::set<char32_t> radicalChars = RadicalCharacters(src.unihanDir + "/CJKRadicals.txt");

@@ -35,8 +35,8 @@ struct NameFilterTables {
     std::size_t longestBadWord = 0;             // in characters
     std::unordered_set<std::string> badSounds;  // toneless syllables joined by blanks: "wang gu"
     std::unordered_set<std::string> ordinaryWords;  // two-character given names to drop
-    std::unordered_set<std::string> leadOnly;   // pool characters that never end a given name
-    std::unordered_set<std::string> trailOnly;  // pool characters that never lead one
+    std::unordered_set<std::string> leadOnly;       // pool characters that never end a given name
+    std::unordered_set<std::string> trailOnly;      // pool characters that never lead one
     std::unordered_map<std::string, std::string> syllables;  // character -> "zhang"
 
     // The toneless first reading of a character; empty when the character is unknown.

@@ -12,10 +12,11 @@
 #include <cstdio>
 
 #include "app/ProgramStart.h"
-#include "calendar/TFRM_Date.h"
-#include "calendar/TFormHuangdao.h"
 #include "app/TFrmIndex.h"
 #include "app/TFrm_NanNv.h"
+#include "calendar/TFRM_Date.h"
+#include "calendar/TFormHuangdao.h"
+#include "numerology/TFrmNameMain.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ int main(int argc, char** argv) {
                    QStringLiteral("%1/%2-%3.png").arg(dir, pages->widget(i)->objectName(), scale));
     }
     QWidget* others[] = {new TFormHuangdao(&window), new TFRM_Date(&window),
-                         new TFrm_NanNv(&window)};
+                         new TFrm_NanNv(&window), new TFrmNameMain(&window)};
     for (QWidget* w : others) {
         w->show();
         if (!QTest::qWaitForWindowExposed(w)) return 1;

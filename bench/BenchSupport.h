@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/BirthInput.h"
+#include "chart/BirthMoment.h"
 #include "refdata/ReferenceDb.h"
 
 namespace bench {
@@ -18,7 +18,7 @@ inline void UseBuiltReferenceFiles() {
 }
 
 // A boy born 1984-06-01 at the given minute past 12:00, Gregorian.
-inline qinghe::BirthInput SampleBirth(const std::string& minute) {
+inline qinghe::BirthMoment SampleBirth(const std::string& minute) {
     UseBuiltReferenceFiles();
     qinghe::BirthInput in;
     in.sex = "男";
@@ -27,7 +27,7 @@ inline qinghe::BirthInput SampleBirth(const std::string& minute) {
     in.day = "1";
     in.hourText = "午 12";
     in.minute = minute;
-    return in;
+    return qinghe::ReadBirthMoment(in);
 }
 
 }  // namespace bench

@@ -11,7 +11,7 @@
 namespace {
 
 void ChartReport1984(benchmark::State& state) {
-    const qinghe::BirthInput in = bench::SampleBirth("0");
+    const qinghe::BirthMoment in = bench::SampleBirth("0");
     for (auto _ : state) {
         const auto lines = qinghe::ChartReportLines("张", "三", in, 2026);
         if (lines.size() != 66) state.SkipWithError("the report does not have 66 lines");
@@ -26,7 +26,7 @@ BENCHMARK(ChartReport1984)
 // The same with every connection to the reference files opened anew, as after start-up (the
 // translations of the SQL texts stay cached, as they do in the program).
 void ChartReport1984FreshConnections(benchmark::State& state) {
-    const qinghe::BirthInput in = bench::SampleBirth("0");
+    const qinghe::BirthMoment in = bench::SampleBirth("0");
     for (auto _ : state) {
         qinghe::CloseReferenceConnections();
         const auto lines = qinghe::ChartReportLines("张", "三", in, 2026);

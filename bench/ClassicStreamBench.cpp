@@ -12,6 +12,7 @@
 
 #include "BenchSupport.h"
 #include "app/TFrmIndex.h"
+#include "generation/NamingPage.h"
 #include "generation/TMythread.h"
 
 namespace {
@@ -28,12 +29,12 @@ int NamesShown(TFrmIndex& w) {
 void TypeZhang(TFrmIndex& w) {
     w.show();
     w.findChild<QLineEdit*>("Xing")->setText(QStringLiteral("张"));
-    w.XingExit();
+    w.Naming()->XingExit();
 }
 
 void WaitForRunShown(TFrmIndex& w) {
     QEventLoop loop;
-    QObject::connect(&w, &TFrmIndex::classicRunShown, &loop, &QEventLoop::quit);
+    QObject::connect(w.Naming(), &NamingPage::classicRunShown, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
@@ -48,13 +49,13 @@ void BM_ClassicRunOnScreen(benchmark::State& state) {
             if (firstName < 0 && !Memo(w)->isEmpty()) firstName = clock.nsecsElapsed();
         });
         clock.start();
-        w.RzBitBtn5Click();
+        w.Naming()->RzBitBtn5Click();
         WaitForRunShown(w);
         const qint64 whole = clock.nsecsElapsed();
         state.SetIterationTime(static_cast<double>(whole) / 1e9);
         state.counters["first_name_ms"] = static_cast<double>(firstName) / 1e6;
         state.counters["whole_run_ms"] = static_cast<double>(whole) / 1e6;
-        state.counters["peak_pending"] = w.GenerationThread->PeakPending();
+        state.counters["peak_pending"] = w.Naming()->GenerationThread()->PeakPending();
         state.counters["names"] = NamesShown(w);
     }
 }
@@ -68,19 +69,19 @@ void BM_ClassicStopOnScreen(benchmark::State& state) {
     for (auto _ : state) {
         TFrmIndex w;
         TypeZhang(w);
-        w.RzBitBtn5Click();
+        w.Naming()->RzBitBtn5Click();
         while (NamesShown(w) < stopAt)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QElapsedTimer clock;
         qint64 workerEnded = -1;
         QObject::connect(
-            w.GenerationThread, &QThread::finished, w.GenerationThread,
+            w.Naming()->GenerationThread(), &QThread::finished, w.Naming()->GenerationThread(),
             [&] { workerEnded = clock.nsecsElapsed(); }, Qt::DirectConnection);
         const int atStop = NamesShown(w);
         clock.start();
-        w.RzBitBtn2Click();
+        w.Naming()->RzBitBtn2Click();
         WaitForRunShown(w);
-        w.GenerationThread->wait();
+        w.Naming()->GenerationThread()->wait();
         state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
         state.counters["names_after_stop"] = NamesShown(w) - atStop;
         state.counters["worker_end_ms"] = static_cast<double>(workerEnded) / 1e6;

@@ -7,10 +7,10 @@
 
 namespace {
 
-qinghe::BirthInput Birth() { return bench::SampleBirth("30"); }
+qinghe::BirthMoment Birth() { return bench::SampleBirth("30"); }
 
 void NamePageReport(benchmark::State& state) {
-    const qinghe::BirthInput in = Birth();
+    const qinghe::BirthMoment in = Birth();
     for (auto _ : state) {
         const auto lines = qinghe::NamePageReportLines("王", "小明", in, 2026);
         if (lines.size() != 55) state.SkipWithError("the report does not have 55 lines");
@@ -23,7 +23,7 @@ BENCHMARK(NamePageReport)
     ->ReportAggregatesOnly(true);
 
 void NameWindowReport(benchmark::State& state) {
-    const qinghe::BirthInput in = Birth();
+    const qinghe::BirthMoment in = Birth();
     for (auto _ : state) {
         const auto lines = qinghe::NameWindowReportLines("王", "小明", in, 2026);
         if (lines.size() != 43) state.SkipWithError("the report does not have 43 lines");

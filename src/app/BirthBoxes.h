@@ -6,7 +6,7 @@
 #include <QComboBox>
 #include <QString>
 
-#include "app/BirthInput.h"
+#include "chart/BirthMoment.h"
 
 class QBoxLayout;
 class QWidget;

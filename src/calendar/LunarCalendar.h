@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "calendar/CivilDate.h"
+#include "base/CivilDate.h"
 
 namespace qinghe {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "calendar/CivilDate.h"
+#include "base/CivilDate.h"
 #include "calendar/SolarTerms.h"
 
 namespace qinghe {

@@ -3,7 +3,7 @@
 // Standard Time (UTC+8) through a Delta T model. Methods after Meeus, Astronomical Algorithms.
 #pragma once
 
-#include "calendar/CivilDate.h"
+#include "base/CivilDate.h"
 
 namespace qinghe::astro {
 

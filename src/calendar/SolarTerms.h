@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "calendar/CivilDate.h"
+#include "base/CivilDate.h"
 
 namespace qinghe {
 

@@ -1,7 +1,7 @@
 // Steps of the chart: date check, pillars by the exact 节 moments, conception pillar, direction
 // by the year stem and sex, start of luck by the days to the nearest 节 (three days a year),
 // luck pillars stepping from the month pillar, and the hidden stems of four branches.
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 #include "chart/BirthChart.h"
 
 #include <algorithm>
@@ -49,11 +49,6 @@ void CheckDayOfMonth(int year, int month, int day) {
     if (!IsValidCivil(year, month, day))
         throw ConversionError("'" + std::to_string(year) + "-" + std::to_string(month) + "-" +
                               std::to_string(day) + "' is not a valid date");
-}
-
-BirthChart& TheChart() {
-    static BirthChart chart;
-    return chart;
 }
 
 }  // namespace
@@ -142,23 +137,9 @@ BirthChart BirthChartOf(int year, int month, int day, int hour, int minute, std:
     return c;
 }
 
-bool ComputeBirthChart(int year, int month, int day, int hour, int minute, std::string_view sex,
-                       std::string* message) {
-    try {
-        TheChart() = BirthChartOf(year, month, day, hour, minute, sex);
-        return true;
-    } catch (const std::exception& e) {
-        if (message) *message = e.what();
-        return false;
-    }
-}
-
-const BirthChart& CurrentBirthChart() {
-    return TheChart();
-}
-
-void SetCurrentBirthChart(const BirthChart& chart) {
-    TheChart() = chart;
+BirthChart BirthChartOf(const BirthMoment& m) {
+    return BirthChartOf(m.date.year, m.date.month, m.date.day, m.hour, m.Minute(),
+                        m.male ? "男" : "女");
 }
 
 }  // namespace qinghe

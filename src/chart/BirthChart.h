@@ -8,16 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "calendar/CivilDate.h"
+#include "base/CivilDate.h"
+#include "base/Errors.h"
+#include "chart/BirthMoment.h"
 #include "calendar/Sexagenary.h"
 
 namespace qinghe {
-
-// An input the program refuses with a message to the user (the text of the information box).
-class InputRefused : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
 
 struct BirthChart {
     GanZhi YearPillar, MonthPillar, DayPillar, HourPillar;
@@ -51,12 +47,7 @@ int DaysToJie(const CivilDate& birth, bool backward);
 // out of range.
 BirthChart BirthChartOf(int year, int month, int day, int hour, int minute, std::string_view sex);
 
-// The program's one current chart: ComputeBirthChart replaces it on success and leaves it on
-// failure (false, with the refusal's text in *message when given).
-bool ComputeBirthChart(int year, int month, int day, int hour, int minute, std::string_view sex,
-                       std::string* message = nullptr);
-const BirthChart& CurrentBirthChart();
-// Makes `chart` the current chart (the report, which computes its chart with BirthChartOf).
-void SetCurrentBirthChart(const BirthChart& chart);
+// The chart of a birth as the boxes gave it; throws as the function above.
+BirthChart BirthChartOf(const BirthMoment& moment);
 
 }  // namespace qinghe

@@ -1,7 +1,7 @@
 // Readings by the chart look-up tables; the SQL texts are the program's fixed queries, with
 // every key quoted. Ten god, 纳音 and element look-ups answer empty text on any failure so a
 // report still prints its line; the bone weight lets an engine error end the report.
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 #include "chart/ChartReadings.h"
 
 #include <cmath>

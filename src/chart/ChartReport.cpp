@@ -1,7 +1,7 @@
 // The report reads the boxes once, computes the chart after its personal lines and writes the
 // tables in columns seven cells wide (a pair of four cells and three blanks). Years of life
 // and small-luck ages count lunar years from the birth's lunar year.
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 #include "chart/ChartReport.h"
 
 #include <cstdio>
@@ -27,21 +27,6 @@ int Mod(int a, int n) {
     return ((a % n) + n) % n;
 }
 
-// A box's text as a whole number, as the boxes' numbers are read.
-int IntegerOf(std::string_view text) {
-    const std::string t = Trim(text);
-    int value = 0;
-    bool digits = !t.empty() && t.size() <= 9;
-    for (std::size_t i = 0; digits && i < t.size(); ++i) {
-        if (t[i] < '0' || t[i] > '9')
-            digits = false;
-        else
-            value = value * 10 + (t[i] - '0');
-    }
-    if (!digits) throw ConversionError("'" + t + "' is not a valid integer value");
-    return value;
-}
-
 std::string TwoDigits(int n) {
     char text[16];
     std::snprintf(text, sizeof text, "%02d", n);
@@ -49,34 +34,6 @@ std::string TwoDigits(int n) {
 }
 
 }  // namespace
-
-CivilDate BirthDateOfInput(const BirthInput& input) {
-    if (Trim(input.year).empty()) throw InputRefused("请选择出生年!");
-    if (Trim(input.month).empty()) throw InputRefused("请选择出生月!");
-    if (Trim(input.day).empty()) throw InputRefused("请选择出生日!");
-    if (Trim(input.hourText).empty()) throw InputRefused("请选择出生小时!");
-    CivilDate date;
-    if (input.calendarKind == 0) {
-        date = ParseDate(Trim(input.year) + "-" + Trim(input.month) +
-                         "-" + Trim(input.day));
-    } else {
-        // The boxes offer no leap month: a lunar input always names the ordinary month.
-        const LunarDate lunar{IntegerOf(input.year), IntegerOf(input.month), IntegerOf(input.day),
-                              false};
-        if (!IsValidLunarDate(lunar)) throw InputRefused("农历日期不存在，请检查输入!");
-        date = LunarToSolar(lunar);
-    }
-    // The lunar date, animal and years of life need a date the lunar calendar covers.
-    if (!SolarToLunar(date).ok())
-        throw InputRefused("出生日期须在1900年1月31日至2100年12月31日之间!");
-    return date;
-}
-
-BirthChart BirthChartOfInput(const BirthInput& input) {
-    const CivilDate g = BirthDateOfInput(input);
-    return BirthChartOf(g.year, g.month, g.day, input.hour(), IntegerOf(input.minute),
-                        Trim(input.sex));
-}
 
 std::string YearPairText(int year) {
     const std::vector<std::string> chars = Utf8Chars(CycleYearText(year - 1864));
@@ -99,10 +56,10 @@ std::string LuckAgesLine(int n) {
     return line;
 }
 
-void WriteChartReport(std::string_view surname, std::string_view givenName, const BirthInput& input,
-                      int nowYear, std::vector<std::string>& lines) {
+BirthChart WriteChartReport(std::string_view surname, std::string_view givenName,
+                            const BirthMoment& birth, int nowYear, std::vector<std::string>& lines) {
     const std::string fullName = Trim(surname) + Trim(givenName);
-    const CivilDate g = BirthDateOfInput(input);
+    const CivilDate g = birth.date;
     const LunarDate lunar = SolarToLunar(g);
     const int ly = lunar.Year, lm = lunar.Month, ld = lunar.Day;
     const std::string y = std::to_string(g.year);
@@ -113,18 +70,15 @@ void WriteChartReport(std::string_view surname, std::string_view givenName, cons
     lines.push_back(kFrame);
     lines.push_back("姓名：" + fullName);
     lines.push_back("年龄：" + std::to_string(nowYear - g.year) + "岁");
-    const int hour = input.hour();
-    const std::string h = std::to_string(hour);
+    const std::string h = std::to_string(birth.hour);
     lines.push_back("您出生公历：" + y + "年" + TwoDigits(g.month) + "月" + TwoDigits(g.day) +
-                    "日" + h + "点" + input.minute + "分");
+                    "日" + h + "点" + birth.minuteText + "分");
     lines.push_back("农历：" + LunarDateText(lunar));
     lines.push_back("属相：" + LunarAnimal(lunar));
     lines.push_back("星座：" + WesternSign(g));
     lines.push_back(kChartSeparator);
 
-    const BirthChart c = BirthChartOf(g.year, g.month, g.day, hour, IntegerOf(input.minute),
-                                      Trim(input.sex));
-    SetCurrentBirthChart(c);
+    const BirthChart c = BirthChartOf(birth);
     const int n = c.LuckStartAge;
     const std::string ys = StemText(c.YearPillar.Stem), yb = BranchText(c.YearPillar.Branch),
                       ms = StemText(c.MonthPillar.Stem), mb = BranchText(c.MonthPillar.Branch),
@@ -217,12 +171,13 @@ void WriteChartReport(std::string_view surname, std::string_view givenName, cons
     lines.push_back(kChartSeparator);
     lines.emplace_back();
     lines.push_back(kClosing);
+    return c;
 }
 
 std::vector<std::string> ChartReportLines(std::string_view surname, std::string_view givenName,
-                                          const BirthInput& input, int nowYear) {
+                                          const BirthMoment& birth, int nowYear) {
     std::vector<std::string> lines;
-    WriteChartReport(surname, givenName, input, nowYear, lines);
+    WriteChartReport(surname, givenName, birth, nowYear, lines);
     return lines;
 }
 

@@ -7,7 +7,7 @@
 #include <exception>
 #include <string_view>
 
-#include "app/BirthInput.h"
+#include "chart/BirthMoment.h"
 #include "chart/BirthChart.h"
 #include "chart/ChartReport.h"
 #include "cli/CommandCommon.h"
@@ -53,14 +53,13 @@ int Run(const std::vector<std::string>& args) {
         else
             throw Usage{"unknown argument '" + args[i] + "'"};
     }
-    const BirthInput input = birth.Input("chart");
+    const BirthMoment moment = ReadBirthMoment(birth.Input("chart"));
 
     if (birth.json) {
-        const BirthChart c = BirthChartOfInput(input);
-        std::printf("%s\n", ChartJson(c, BirthDateOfInput(input)).c_str());
+        std::printf("%s\n", ChartJson(BirthChartOf(moment), moment.date).c_str());
         return 0;
     }
-    for (const std::string& line : ChartReportLines(surname, given, input, birth.Year()))
+    for (const std::string& line : ChartReportLines(surname, given, moment, birth.Year()))
         std::printf("%s\n", line.c_str());
     return 0;
 }

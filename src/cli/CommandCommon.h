@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/BirthInput.h"
+#include "chart/BirthMoment.h"
 
 namespace qinghe::cli {
 

@@ -7,7 +7,7 @@
 #include <exception>
 #include <string_view>
 
-#include "app/BirthInput.h"
+#include "chart/BirthMoment.h"
 #include "chart/BirthChart.h"
 #include "cli/CommandCommon.h"
 #include "numerology/NameReport.h"
@@ -31,10 +31,9 @@ int Run(const std::vector<std::string>& args) {
             names.push_back(a);
     }
     if (names.size() != 2) throw Usage{"name needs SURNAME and GIVEN"};
-    const BirthInput input = birth.Input("name");
+    const BirthMoment moment = ReadNameReportInput(names[0], names[1], birth.Input("name"));
 
     if (birth.json) {
-        CheckNameInput(names[0], names[1], input);
         const NameNumbers n = NameNumbersOf(names[0], names[1]);
         const FiveGrids& g = n.grids;
         std::printf(
@@ -49,9 +48,9 @@ int Run(const std::vector<std::string>& args) {
     int status = 0;
     try {
         if (window)
-            WriteNameWindowReport(names[0], names[1], input, now, lines);
+            WriteNameWindowReport(names[0], names[1], moment, now, lines);
         else
-            WriteNamePageReport(names[0], names[1], input, now, lines);
+            WriteNamePageReport(names[0], names[1], moment, now, lines);
     } catch (const ReferenceDbError& e) {
         std::fprintf(stderr, "report cut short: %s\n", e.what());
         status = 1;

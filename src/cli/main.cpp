@@ -20,7 +20,7 @@
 #include "generation/ClassicGeneration.h"
 #include "numerology/CharacterLookup.h"
 #include "refdata/ReferenceDb.h"
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 
 namespace {
 

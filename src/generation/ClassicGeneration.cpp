@@ -6,7 +6,7 @@
 #include "numerology/CharacterLookup.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/SqlText.h"
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 
 namespace qinghe {
 

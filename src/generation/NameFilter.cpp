@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "refdata/ReferenceDb.h"
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 
 namespace qinghe {
 

@@ -4,7 +4,7 @@
 
 #include "refdata/ReferenceDb.h"
 #include "refdata/SqlText.h"
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 
 namespace qinghe {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <charconv>
 
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 
 namespace qinghe {
 

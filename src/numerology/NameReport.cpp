@@ -13,7 +13,7 @@
 #include "numerology/NameNumerology.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/SqlText.h"
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 
 namespace qinghe {
 namespace {
@@ -38,23 +38,25 @@ struct Birth {
     CivilDate date;
     std::string lunarText, animal, sign;
     int hour = 0;
+    std::string minuteText;
 };
 
-Birth BirthOf(std::string_view surname, std::string_view given, const BirthInput& input) {
-    CheckNameInput(surname, given, input);
+Birth BirthOf(std::string_view surname, std::string_view given, const BirthMoment& birth) {
+    CheckNames(surname, given);
     Birth b;
-    b.date = BirthDateOfInput(input);
+    b.date = birth.date;
     const LunarDate lunar = SolarToLunar(b.date);
     b.lunarText = LunarDateText(lunar);
     b.animal = LunarAnimal(lunar);
     b.sign = WesternSign(b.date);
-    b.hour = input.hour();
+    b.hour = birth.hour;
+    b.minuteText = birth.minuteText;
     return b;
 }
 
-std::string BirthLineTail(const Birth& b, const BirthInput& input) {
+std::string BirthLineTail(const Birth& b) {
     return std::to_string(b.date.year) + "年" + TwoDigits(b.date.month) + "月" +
-           TwoDigits(b.date.day) + "日" + std::to_string(b.hour) + "点" + input.minute + "分";
+           TwoDigits(b.date.day) + "日" + std::to_string(b.hour) + "点" + b.minuteText + "分";
 }
 
 // From the grid explanations to the number hints; the separator before them is the caller's.
@@ -113,18 +115,23 @@ NameNumbers NameNumbersOf(std::string_view surname, std::string_view given) {
     return n;
 }
 
-void CheckNameInput(std::string_view surname, std::string_view given, const BirthInput& input) {
+void CheckNames(std::string_view surname, std::string_view given) {
     if (Trim(surname).empty()) throw InputRefused("姓不能为空!");
     if (Trim(given).empty()) throw InputRefused("名不能为空!");
-    BirthDateOfInput(input);
 }
 
-void WriteNamePageReport(std::string_view surnameText, std::string_view givenText,
-                         const BirthInput& input, int nowYear, std::vector<std::string>& lines) {
+BirthMoment ReadNameReportInput(std::string_view surname, std::string_view given,
+                                const BirthInput& input) {
+    CheckNames(surname, given);
+    return ReadBirthMoment(input);
+}
+
+BirthChart WriteNamePageReport(std::string_view surnameText, std::string_view givenText,
+                               const BirthMoment& birth, int nowYear,
+                               std::vector<std::string>& lines) {
     const std::string surname = Trim(surnameText), given = Trim(givenText);
-    const Birth b = BirthOf(surname, given, input);
-    const BirthChart c = BirthChartOfInput(input);
-    SetCurrentBirthChart(c);
+    const Birth b = BirthOf(surname, given, birth);
+    const BirthChart c = BirthChartOf(birth);
     const std::string ys = StemText(c.YearPillar.Stem), yb = BranchText(c.YearPillar.Branch),
                       ms = StemText(c.MonthPillar.Stem), mb = BranchText(c.MonthPillar.Branch),
                       ds = StemText(c.DayPillar.Stem), db = BranchText(c.DayPillar.Branch),
@@ -136,7 +143,7 @@ void WriteNamePageReport(std::string_view surnameText, std::string_view givenTex
     lines.push_back(kPageFrame);
     lines.push_back("基本信息：");
     lines.push_back("年龄：" + std::to_string(nowYear - b.date.year) + "岁");
-    lines.push_back("您出生公历：" + BirthLineTail(b, input));
+    lines.push_back("您出生公历：" + BirthLineTail(b));
     lines.push_back("农历：" + b.lunarText);
     lines.push_back("属相：" + b.animal);
     lines.push_back("星座：" + b.sign);
@@ -184,19 +191,20 @@ void WriteNamePageReport(std::string_view surnameText, std::string_view givenTex
     lines.push_back("【系统综合评分】: " + score + "分");
     lines.push_back("");
     lines.push_back(kPageClosing);
+    return c;
 }
 
 std::vector<std::string> NamePageReportLines(std::string_view surname, std::string_view given,
-                                             const BirthInput& input, int nowYear) {
+                                             const BirthMoment& birth, int nowYear) {
     std::vector<std::string> lines;
-    WriteNamePageReport(surname, given, input, nowYear, lines);
+    WriteNamePageReport(surname, given, birth, nowYear, lines);
     return lines;
 }
 
 void WriteNameWindowReport(std::string_view surnameText, std::string_view givenText,
-                           const BirthInput& input, int nowYear, std::vector<std::string>& lines) {
+                           const BirthMoment& birth, int nowYear, std::vector<std::string>& lines) {
     const std::string surname = Trim(surnameText), given = Trim(givenText);
-    const Birth b = BirthOf(surname, given, input);
+    const Birth b = BirthOf(surname, given, birth);
     const FiveGrids g = ComputeFiveGrids(surname, given);
 
     lines.push_back(kWindowFrame);
@@ -204,7 +212,7 @@ void WriteNameWindowReport(std::string_view surnameText, std::string_view givenT
     lines.push_back("首先非常感谢你的支持和使用，祝您万事如意，天天快乐！");
     lines.push_back(kWindowFrame);
     lines.push_back(surname + given + ",您今年:" + std::to_string(nowYear - b.date.year) + "岁");
-    lines.push_back("您出生公历: " + BirthLineTail(b, input));
+    lines.push_back("您出生公历: " + BirthLineTail(b));
     lines.push_back("农历:" + b.lunarText);
     lines.push_back("生肖:" + b.animal);
     lines.push_back("星座:" + b.sign);
@@ -219,9 +227,9 @@ void WriteNameWindowReport(std::string_view surnameText, std::string_view givenT
 }
 
 std::vector<std::string> NameWindowReportLines(std::string_view surname, std::string_view given,
-                                               const BirthInput& input, int nowYear) {
+                                               const BirthMoment& birth, int nowYear) {
     std::vector<std::string> lines;
-    WriteNameWindowReport(surname, given, input, nowYear, lines);
+    WriteNameWindowReport(surname, given, birth, nowYear, lines);
     return lines;
 }
 

@@ -8,7 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/BirthInput.h"
+#include "chart/BirthChart.h"
+#include "chart/BirthMoment.h"
 #include "numerology/FiveGrids.h"
 
 namespace qinghe {
@@ -29,23 +30,31 @@ struct NameNumbers {
 };
 NameNumbers NameNumbersOf(std::string_view surname, std::string_view given);
 
-// The checks of both reports, in order: empty surname ("姓不能为空!"), empty given name
-// ("名不能为空!"), then those of BirthDateOfInput (InputRefused, ConversionError).
-void CheckNameInput(std::string_view surname, std::string_view given, const BirthInput& input);
+// The checks of both reports' names: an empty surname ("姓不能为空!"), then an empty given name
+// ("名不能为空!"); InputRefused.
+void CheckNames(std::string_view surname, std::string_view given);
 
-// The page's report, ages counted to `nowYear`. All checks and the date and chart come first,
-// so a refused input writes nothing (InputRefused, ConversionError). Lines are appended as they
-// are written: a ReferenceDbError from the talent or number look-ups ends the report with the
-// lines so far (the caller shows nothing), a NameReportError likewise (the caller says so).
-void WriteNamePageReport(std::string_view surname, std::string_view given, const BirthInput& input,
-                         int nowYear, std::vector<std::string>& lines);
+// What a name report reads from its page, in the order its checks come: the names, then the
+// birth boxes (ReadBirthMoment). Throws InputRefused and ConversionError.
+BirthMoment ReadNameReportInput(std::string_view surname, std::string_view given,
+                                const BirthInput& input);
+
+// The page's report, ages counted to `nowYear`; returns the chart it shows. The names and the
+// chart come first, so a refused input writes nothing (InputRefused, ConversionError). Lines
+// are appended as they are written: a ReferenceDbError from the talent or number look-ups
+// ends the report with the lines so far (the caller shows nothing), a NameReportError
+// likewise (the caller says so).
+BirthChart WriteNamePageReport(std::string_view surname, std::string_view given,
+                               const BirthMoment& birth, int nowYear,
+                               std::vector<std::string>& lines);
 std::vector<std::string> NamePageReportLines(std::string_view surname, std::string_view given,
-                                             const BirthInput& input, int nowYear);
+                                             const BirthMoment& birth, int nowYear);
 
-// The analysis window's report: no chart section, otherwise the same body. Same exceptions.
+// The analysis window's report: no chart section (so a minute that is no number is shown as
+// typed), otherwise the same body. Same exceptions.
 void WriteNameWindowReport(std::string_view surname, std::string_view given,
-                           const BirthInput& input, int nowYear, std::vector<std::string>& lines);
+                           const BirthMoment& birth, int nowYear, std::vector<std::string>& lines);
 std::vector<std::string> NameWindowReportLines(std::string_view surname, std::string_view given,
-                                               const BirthInput& input, int nowYear);
+                                               const BirthMoment& birth, int nowYear);
 
 }  // namespace qinghe

@@ -11,12 +11,12 @@
 #include <QScrollBar>
 #include <QTextEdit>
 
+#include "app/ReportWindows.h"
 #include "app/ShowInfo.h"
 #include "chart/BirthChart.h"
 #include "numerology/NameReport.h"
-#include "numerology/ReportFile.h"
 #include "refdata/ReferenceDb.h"
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 
 TFrmNameMain::TFrmNameMain(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TFrmNameMain"));
@@ -102,8 +102,9 @@ void TFrmNameMain::RzButton1Click() {
     std::vector<std::string> lines;
     QString error;
     const auto write = [&](std::vector<std::string>& out) {
-        qinghe::WriteNameWindowReport(surname, given, m_birth->Input(), QDate::currentDate().year(),
-                                      out);
+        const qinghe::BirthMoment birth =
+            qinghe::ReadNameReportInput(surname, given, m_birth->Input());
+        qinghe::WriteNameWindowReport(surname, given, birth, QDate::currentDate().year(), out);
     };
     if (!qinghe::WriteNameReportLines(write, lines, error)) return;
     m_lines = lines;
@@ -127,39 +128,6 @@ void TFrmNameMain::dxBarButton5Click() {
 
 namespace qinghe {
 
-QFileDialog* NewReportSaveDialog(QWidget* parent) {
-    auto* dialog = new QFileDialog(parent, QStringLiteral("保存"));
-    dialog->setObjectName(QStringLiteral("SaveDialog1"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setNameFilter(QStringLiteral("文本文件 (*.txt)"));
-    return dialog;
-}
-
-void SaveReportWithDialog(QFileDialog* dialog, const QString& fullName,
-                          const std::vector<std::string>& lines) {
-    bool empty = true;
-    for (const std::string& line : lines) empty = empty && Trim(line).empty();
-    if (empty) return;
-    dialog->setWindowTitle(QStringLiteral("保存"));
-    // Replacing a file is the user's choice of name; the write itself never damages it.
-    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
-    const QString last = dialog->property("qinghe_lastProposed").toString();
-    const QString proposed =
-        QString::fromStdString(ProposedReportFileName(fullName.toStdString(), last.toStdString()));
-    dialog->setProperty("qinghe_lastProposed", proposed);
-    dialog->selectFile(proposed);
-    if (dialog->exec() != QDialog::Accepted) return;
-    const QStringList chosen = dialog->selectedFiles();
-    if (chosen.isEmpty() || chosen.first().isEmpty()) return;
-    dialog->setProperty("qinghe_lastProposed", chosen.first());
-    try {
-        SaveReportLines(ReportFilePath(chosen.first().toStdString()), lines);
-    } catch (const ReportSaveError& e) {
-        ShowInfo(QString::fromStdString(e.what()));
-    }
-}
-
 void OpenNameAnalysis(QWidget* parent, const QString& surname, const QString& sex,
                       const QString& year, const QString& given, int calendarIndex,
                       const QString& minute, const QString& hour, const QString& day,
@@ -179,6 +147,15 @@ void OpenNameAnalysis(QWidget* parent, const QString& surname, const QString& se
     w->exec();
 }
 
+void OpenNameAnalysis(QWidget* parent, const QString& surnameText, const QString& fullName,
+                      const BirthBoxes& b) {
+    const QString surname = surnameText.trimmed();
+    const QString given = fullName.mid(surname.size(), 10).trimmed();
+    OpenNameAnalysis(parent, surname, b.sex->currentText().trimmed(), b.year->currentText(), given,
+                     b.calendar->currentIndex(), b.minute->currentText(), b.hour->currentText(),
+                     b.day->currentText(), b.month->currentText());
+}
+
 bool WriteNameReportLines(const std::function<void(std::vector<std::string>&)>& write,
                           std::vector<std::string>& lines, QString& error) {
     try {
@@ -195,12 +172,6 @@ bool WriteNameReportLines(const std::function<void(std::vector<std::string>&)>& 
         error = QString::fromStdString(e.what());
     }
     return true;
-}
-
-std::vector<std::string> TextLines(const QString& text) {
-    std::vector<std::string> lines;
-    for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(line.toStdString());
-    return lines;
 }
 
 }  // namespace qinghe

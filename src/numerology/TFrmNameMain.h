@@ -1,6 +1,7 @@
 // The stand-alone name-analysis window "姓名分析": name, birth boxes, its report in RzMemo1,
 // "保存" and "退出". The result lists open it through OpenNameAnalysis, a fresh modal window
-// each time, destroyed when it closes.
+// each time, destroyed when it closes. WriteNameReportLines runs a name report for this
+// window and the name-analysis page alike.
 #pragma once
 
 #include <QDialog>
@@ -58,24 +59,15 @@ void OpenNameAnalysis(QWidget* parent, const QString& surname, const QString& se
                       const QString& year, const QString& given, int calendarIndex,
                       const QString& minute, const QString& hour, const QString& day,
                       const QString& month);
-
-// The save of a report: proposes a name by the report rules, asks with `dialog`, writes the
-// lines (".txt" added when missing). Nothing happens for an empty report or a cancel; a failed
-// write shows its reason with ShowInfo.
-void SaveReportWithDialog(QFileDialog* dialog, const QString& fullName,
-                          const std::vector<std::string>& lines);
+// The same for a result entry: `fullName` is surname and given name together, the surname
+// is the page's surname text and the birth comes from the page's boxes.
+void OpenNameAnalysis(QWidget* parent, const QString& surnameText, const QString& fullName,
+                      const BirthBoxes& boxes);
 
 // Runs `write`, one of the name reports, into `lines`. Refused input or a conversion error is
 // shown and gives false; a reading table that cannot be read ends the report where it stands,
 // without a word; another report error leaves its text in `error`, to show after the lines.
 bool WriteNameReportLines(const std::function<void(std::vector<std::string>&)>& write,
                           std::vector<std::string>& lines, QString& error);
-
-// The lines of a plain text, split at '\n'.
-std::vector<std::string> TextLines(const QString& text);
-
-// A QFileDialog set up as the reports' save dialog: title "保存", text files, no questions
-// before replacing a file.
-QFileDialog* NewReportSaveDialog(QWidget* parent);
 
 }  // namespace qinghe

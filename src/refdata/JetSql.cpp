@@ -5,6 +5,7 @@
 // never a silently different query.
 #include "refdata/JetSql.h"
 
+#include "base/CivilDate.h"
 #include "refdata/SqlText.h"
 
 #include <sqlite3.h>
@@ -110,13 +111,6 @@ bool IsKeyword(std::string_view word) {
 }
 
 // ---------------------------------------------------------------- dates
-
-bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-int DaysInMonth(int y, int m) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && IsLeapYear(y) ? 29 : kDays[m - 1];
-}
 
 struct DateTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
@@ -297,15 +291,9 @@ void FormatDate(const DateTime& d, std::string_view fmt, std::string& out) {
                 break;
             case 'd':
                 if (run >= 3) {
-                    // Zeller-free weekday from the serial: 1970-01-01 was a Thursday.
-                    int y = d.year, m = d.month;
-                    y -= m <= 2;
-                    const int era = (y >= 0 ? y : y - 399) / 400;
-                    const int yoe = y - era * 400;
-                    const int doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d.day - 1;
-                    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-                    const long long days = static_cast<long long>(era) * 146097 + doe - 719468;
-                    const int wd = static_cast<int>(((days % 7) + 11) % 7);
+                    // 1970-01-01, serial day 0, was a Thursday.
+                    const int days = DaysFromCivil(d.year, d.month, d.day);
+                    const int wd = ((days % 7) + 11) % 7;
                     const char* name = kDays[wd];
                     if (run == 3) out.append(name, 3);
                     else out += name;

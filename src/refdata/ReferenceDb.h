@@ -12,6 +12,8 @@
 #include <variant>
 #include <vector>
 
+#include "base/Errors.h"
+
 struct sqlite3;
 
 namespace qinghe {
@@ -36,12 +38,6 @@ std::string DataSourceOf(std::string_view connectionOrFile);
 
 // An engine error: missing file, SQL the translator or SQLite rejects.
 class ReferenceDbError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
-// A value that cannot be read as the number asked for ("'abc' is not a valid integer value").
-class ConversionError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };

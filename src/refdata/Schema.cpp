@@ -139,4 +139,18 @@ std::string SchemaSql(std::string_view file) {
     return sql;
 }
 
+std::vector<std::string> UnreadableReferenceFiles() {
+    std::vector<std::string> unreadable;
+    for (const std::string_view file : ReferenceFiles()) {
+        try {
+            for (const TableDef& t : ReferenceSchema())
+                if (t.file == file)
+                    const RefQuery probe(file, "select top 1 * from " + std::string(t.name));
+        } catch (const ReferenceDbError&) {
+            unreadable.emplace_back(file);
+        }
+    }
+    return unreadable;
+}
+
 }  // namespace qinghe

@@ -26,6 +26,11 @@ const std::vector<TableDef>& ReferenceSchema();
 // The reference file names, in a fixed order.
 const std::vector<std::string_view>& ReferenceFiles();
 
+// The reference files of the program's folder that cannot be opened or lack one of their
+// tables, in ReferenceFiles() order; empty when every file is whole. A table without rows
+// counts as present.
+std::vector<std::string> UnreadableReferenceFiles();
+
 // CREATE TABLE and CREATE INDEX statements for the tables of one file.
 std::string SchemaSql(std::string_view file);
 

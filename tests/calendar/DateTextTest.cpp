@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "calendar/CivilDate.h"
+#include "base/CivilDate.h"
 #include "refdata/ReferenceDb.h"
 
 using qinghe::CivilDate;

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 #include "chart/ChartReadings.h"
 #include "refdata/TestFixture.h"
 #include "refdata/ReferenceDb.h"

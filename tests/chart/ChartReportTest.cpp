@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 #include "calendar/LunarCalendar.h"
 #include "chart/ChartReadings.h"
 #include "chart/ChartReport.h"
@@ -37,7 +37,7 @@ std::string Blanks(int n) {
 class ChartReportTest : public ::testing::Test {
   protected:
     static std::vector<std::string> Report(const BirthInput& in, int now = 2026) {
-        return ChartReportLines("张", "三", in, now);
+        return ChartReportLines("张", "三", ReadBirthMoment(in), now);
     }
     test::ScopedProgramFolder m_files{QINGHE_BIN_DIR};
 };
@@ -151,7 +151,7 @@ class ReportLayoutTest : public ::testing::TestWithParam<LayoutCase> {
 TEST_P(ReportLayoutTest, ColumnsLineUpInDisplayCells) {
     const LayoutCase& c = GetParam();
     const std::vector<std::string> r =
-        ChartReportLines("", "", Input(c.date, c.hour, "0", c.sex), 2026);
+        ChartReportLines("", "", ReadBirthMoment(Input(c.date, c.hour, "0", c.sex)), 2026);
     ASSERT_EQ(r.size(), 66u);
     EXPECT_EQ(r[12], "起运：" + std::to_string(c.startAge) + "岁");
     const int n = c.startAge;
@@ -273,7 +273,7 @@ class BoneMonthTest : public ::testing::TestWithParam<BoneMonthCase> {
 TEST_P(BoneMonthTest, BirthBeforeItsJieTakesTheMonthBefore) {
     const BoneMonthCase& c = GetParam();
     const std::vector<std::string> r =
-        ChartReportLines("", "", Input(c.date, c.hour, "0", "男"), 2026);
+        ChartReportLines("", "", ReadBirthMoment(Input(c.date, c.hour, "0", "男")), 2026);
     const std::string year = c.date[0] == '1' && c.date[3] == '0' ? "1980" : "1984";
     EXPECT_EQ(r[60], BoneWeight(year, c.month, std::to_string(c.lunarDay), std::to_string(c.hour),
                                 BoneWeightPart::Weight));
@@ -313,7 +313,7 @@ class RefusedInputTest : public ::testing::TestWithParam<RefusedCase> {
 TEST_P(RefusedInputTest, NoLineIsWritten) {
     std::vector<std::string> lines;
     try {
-        WriteChartReport("张", "三", GetParam().input, 2026, lines);
+        WriteChartReport("张", "三", ReadBirthMoment(GetParam().input), 2026, lines);
         ADD_FAILURE() << "accepted";
     } catch (const std::exception& e) {
         EXPECT_STREQ(e.what(), GetParam().message);
@@ -351,12 +351,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "出生日期须在1900年1月31日至2100年12月31日之间!"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ChartReportTest, UnreadableHourEndsTheReportAfterThePersonalLines) {
-    std::vector<std::string> lines;
-    EXPECT_THROW(
-        WriteChartReport("张", "三", With(kGood, &BirthInput::hourText, "12"), 2026, lines),
-        ConversionError);
-    EXPECT_EQ(lines.size(), 6u);
+TEST_F(ChartReportTest, UnreadableHourIsRefusedBeforeAnyLine) {
+    EXPECT_THROW(ReadBirthMoment(With(kGood, &BirthInput::hourText, "12")), ConversionError);
 }
 
 TEST_F(ChartReportTest, MinuteIsPrintedAsTyped) {
@@ -364,10 +360,12 @@ TEST_F(ChartReportTest, MinuteIsPrintedAsTyped) {
     EXPECT_EQ(Report(Input("1984-6-1", 23, "7", "男"))[6], "您出生公历：1984年06月01日23点7分");
 }
 
-TEST_F(ChartReportTest, ReportUpdatesTheCurrentChart) {
-    Report(Input("1984-6-1", 12, "0", "女"));
-    EXPECT_EQ(CurrentBirthChart().Backward, 1);
-    EXPECT_EQ(CurrentBirthChart().LuckStartAge, 9);
+TEST_F(ChartReportTest, ReportReturnsTheChartItShows) {
+    std::vector<std::string> lines;
+    const BirthChart c =
+        WriteChartReport("张", "三", ReadBirthMoment(Input("1984-6-1", 12, "0", "女")), 2026, lines);
+    EXPECT_EQ(c.Backward, 1);
+    EXPECT_EQ(c.LuckStartAge, 9);
 }
 
 // Without dream.dll the bone weight cannot be read: the report stops after line 60, with the
@@ -381,7 +379,7 @@ TEST(ChartReportWithoutBoneWeights, StopsAtTheBoneWeight) {
     SetProgramFolder(fixture.path());
     CloseReferenceConnections();
     std::vector<std::string> lines;
-    EXPECT_THROW(WriteChartReport("张", "三", kGood, 2026, lines), ReferenceDbError);
+    EXPECT_THROW(WriteChartReport("张", "三", ReadBirthMoment(kGood), 2026, lines), ReferenceDbError);
     EXPECT_EQ(lines.size(), 60u);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.back(), "袁天罡称骨算命：");

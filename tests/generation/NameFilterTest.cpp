@@ -9,7 +9,7 @@
 #include "generation/NameFilter.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/TestFixture.h"
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 
 namespace qinghe {
 namespace {

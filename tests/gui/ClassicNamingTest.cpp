@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include "app/TFrmIndex.h"
+#include "generation/NamingPage.h"
 #include "generation/TMythread.h"
 #include "refdata/ReferenceDb.h"
 
@@ -38,7 +39,7 @@ class ClassicNamingTest : public QObject {
     }
     static void Surname(TFrmIndex& w, const QString& s) {
         w.findChild<QLineEdit*>("Xing")->setText(s);
-        w.XingExit();
+        w.Naming()->XingExit();
     }
 
   private slots:
@@ -52,7 +53,7 @@ class ClassicNamingTest : public QObject {
         QVERIFY(code->count() > 1);
         QVERIFY(code->count() <= 21);  // at most 20 for two-character given names
         QVERIFY(code->itemText(1).startsWith(QStringLiteral("11|")));
-        QCOMPARE(w.NameKind, 12);
+        QCOMPARE(w.Naming()->NameKind(), 12);
     }
 
     void RunStreamsNamesAndStops() {
@@ -60,8 +61,8 @@ class ClassicNamingTest : public QObject {
         w.show();
         Surname(w, QStringLiteral("张"));
         w.findChild<QLineEdit*>("Sorcss")->setText("90");
-        QSignalSpy shown(&w, &TFrmIndex::classicRunShown);
-        w.RzBitBtn5Click();
+        QSignalSpy shown(w.Naming(), &NamingPage::classicRunShown);
+        w.Naming()->RzBitBtn5Click();
         // Stopped as soon as the first batch is on screen, well before the run's end.
         QSignalSpy arrived(w.findChild<QTextEdit*>("MemoSuccess")->document(),
                            &QTextDocument::contentsChanged);
@@ -72,9 +73,9 @@ class ClassicNamingTest : public QObject {
         QElapsedTimer sinceStop;
         sinceStop.start();
         const qsizetype atStop = Names(w).size();
-        w.RzBitBtn2Click();
+        w.Naming()->RzBitBtn2Click();
         QVERIFY(!stop->isEnabled());
-        QVERIFY(!w.GenerationFlag);
+        QVERIFY(!w.Naming()->GenerationFlag());
         QVERIFY(shown.wait(5000));
         QCOMPARE(shown.count(), 1);
         // At most one batch (about 200 names) arrives after the click.
@@ -98,17 +99,17 @@ class ClassicNamingTest : public QObject {
     void NewRunNeverShowsTheOldRunsNames() {
         TFrmIndex w;
         w.show();
-        QSignalSpy shown(&w, &TFrmIndex::classicRunShown);
+        QSignalSpy shown(w.Naming(), &NamingPage::classicRunShown);
         Surname(w, QStringLiteral("张"));
-        w.RzBitBtn5Click();
+        w.Naming()->RzBitBtn5Click();
         QSignalSpy arrived(w.findChild<QTextEdit*>("MemoSuccess")->document(),
                            &QTextDocument::contentsChanged);
         QVERIFY(arrived.wait(5000));
-        w.RzBitBtn2Click();
+        w.Naming()->RzBitBtn2Click();
         // Started again at once, while the stopped run's last batches are still on their
         // way: the new run's lists begin empty and hold its own names only.
         Surname(w, QStringLiteral("李"));
-        w.RzBitBtn5Click();
+        w.Naming()->RzBitBtn5Click();
         QTRY_VERIFY_WITH_TIMEOUT(shown.count() == 2, 10000);
         QVERIFY(Names(w).size() >= 30);
         for (const QString& n : Names(w))
@@ -123,11 +124,11 @@ class ClassicNamingTest : public QObject {
         w.show();
         w.findChild<QLineEdit*>("Gudingzi")->setText(QStringLiteral("子"));
         Surname(w, QStringLiteral("张"));
-        w.GudingziExit();
+        w.Naming()->GudingziExit();
         QVERIFY(!w.findChild<QCheckBox*>("CBFeeXX")->isChecked());
         QVERIFY(w.findChild<QComboBox*>("CBCode")->count() <= 81);
-        QSignalSpy shown(&w, &TFrmIndex::classicRunShown);
-        w.RzBitBtn5Click();
+        QSignalSpy shown(w.Naming(), &NamingPage::classicRunShown);
+        w.Naming()->RzBitBtn5Click();
         QVERIFY(shown.wait(20000));
         QVERIFY(!Names(w).isEmpty());
         for (const QString& n : Names(w))
@@ -141,10 +142,10 @@ class ClassicNamingTest : public QObject {
         w.findChild<QCheckBox*>("CBwuxing")->setChecked(true);
         w.findChild<QCheckBox*>("shui1")->setChecked(true);
         w.findChild<QCheckBox*>("mu2")->setChecked(true);
-        w.RzBitBtn5Click();
+        w.Naming()->RzBitBtn5Click();
         QCOMPARE(w.findChild<QLabel*>("LabelFavoured")->text(), QStringLiteral("喜用五行：水 木"));
         QTRY_VERIFY_WITH_TIMEOUT(Names(w).size() >= 6, 5000);
-        w.RzBitBtn2Click();
+        w.Naming()->RzBitBtn2Click();
     }
 
     void WithoutTicksTheChartChoosesTheElements() {
@@ -153,29 +154,30 @@ class ClassicNamingTest : public QObject {
         Surname(w, QStringLiteral("张"));
         // Born 1984-06-01 12:00: strong fire, balanced by metal and earth; 张 is 金 in the
         // character table, so the option keeps 土.
-        w.m_birth1->year->setCurrentText("1984");
-        w.m_birth1->month->setCurrentText("6");
-        w.m_birth1->day->setCurrentText("1");
-        w.m_birth1->hour->setCurrentText(QStringLiteral("午 12"));
+        w.Naming()->Birth().year->setCurrentText("1984");
+        w.Naming()->Birth().month->setCurrentText("6");
+        w.Naming()->Birth().day->setCurrentText("1");
+        w.Naming()->Birth().hour->setCurrentText(QStringLiteral("午 12"));
         w.findChild<QCheckBox*>("CBwuxing")->setChecked(true);
-        w.RzBitBtn5Click();
+        w.Naming()->RzBitBtn5Click();
         QCOMPARE(w.findChild<QLabel*>("LabelFavoured")->text(), QStringLiteral("喜用五行：土"));
-        w.RzBitBtn2Click();
+        w.Naming()->RzBitBtn2Click();
     }
 
     void FilterBoxChoosesTheFilteredOrThePlainRun() {
         TFrmIndex w;
         w.show();
         Surname(w, QStringLiteral("王"));
+        // The whole automatic run: a short one for 王, and one the filter thins.
         auto* code = w.findChild<QComboBox*>("CBCode");
-        code->setCurrentIndex(1);
+        QCOMPARE(code->currentIndex(), 0);
         auto* filter = w.findChild<QCheckBox*>("CBGuolv");
         QVERIFY(filter->isChecked());  // on by default
-        QSignalSpy shown(&w, &TFrmIndex::classicRunShown);
+        QSignalSpy shown(w.Naming(), &NamingPage::classicRunShown);
         QStringList runs[2];
         for (const bool on : {true, false}) {
             filter->setChecked(on);
-            w.RzBitBtn5Click();
+            w.Naming()->RzBitBtn5Click();
             QVERIFY(shown.wait(20000));
             runs[on] = Names(w);
             QStringList args{"generate", QStringLiteral("王"), "--combo", code->currentText()};
@@ -200,13 +202,13 @@ class ClassicNamingTest : public QObject {
                 code->setCurrentIndex(i);
             }
         }
-        QSignalSpy shown(&w, &TFrmIndex::classicRunShown);
-        w.RzBitBtn5Click();
-        const std::uint64_t first = w.GenerationThread->RunNumber();
-        w.RzBitBtn5Click();  // the first run is still going: the new one waits for it
-        QCOMPARE(w.GenerationThread->RunNumber(), first);
+        QSignalSpy shown(w.Naming(), &NamingPage::classicRunShown);
+        w.Naming()->RzBitBtn5Click();
+        const std::uint64_t first = w.Naming()->GenerationThread()->RunNumber();
+        w.Naming()->RzBitBtn5Click();  // the first run is still going: the new one waits for it
+        QCOMPARE(w.Naming()->GenerationThread()->RunNumber(), first);
         QVERIFY(shown.wait(20000));
-        QCOMPARE(w.GenerationThread->RunNumber(), first + 1);
+        QCOMPARE(w.Naming()->GenerationThread()->RunNumber(), first + 1);
         QVERIFY(shown.wait(20000));
         // The second run is whole: the same names as the command line gives.
         QVERIFY(expected.size() > 100);

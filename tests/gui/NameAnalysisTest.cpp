@@ -25,6 +25,8 @@
 
 #include "app/ShowInfo.h"
 #include "app/TFrmIndex.h"
+#include "generation/NamingPage.h"
+#include "numerology/NameAnalysisPage.h"
 #include "numerology/TFrmNameMain.h"
 #include "refdata/ReferenceDb.h"
 
@@ -98,7 +100,7 @@ class NameAnalysisTest : public QObject {
         w.resize(900, 400);
         w.findChild<QLineEdit*>("Xing3")->setText(QStringLiteral("王"));
         w.findChild<QLineEdit*>("NameB3")->setText(QStringLiteral("小明"));
-        SetBoxes(*w.m_birth3, "1984", "6", "1", QStringLiteral("午 12"), "30");
+        SetBoxes(w.NameAnalysis()->Birth(), "1984", "6", "1", QStringLiteral("午 12"), "30");
         w.findChild<QPushButton*>("ButtonName")->click();
         QVERIFY(m_shown.isEmpty());
         auto* memo = w.findChild<QPlainTextEdit*>("RzMemo1");
@@ -162,8 +164,8 @@ class NameAnalysisTest : public QObject {
     void DoubleClickOpensTheAnalysisWindow() {
         TFrmIndex w;
         w.findChild<QLineEdit*>("Xing")->setText(QStringLiteral(" 王 "));
-        SetBoxes(*w.m_birth1, "1990", "1", "1", QStringLiteral("子 0"), "5");
-        w.m_birth1->calendar->setCurrentIndex(1);
+        SetBoxes(w.Naming()->Birth(), "1990", "1", "1", QStringLiteral("子 0"), "5");
+        w.Naming()->Birth().calendar->setCurrentIndex(1);
         QListWidget* kept = List(w, "ListBox2");
         kept->addItem(QStringLiteral("王小明(92分)"));
         kept->setCurrentRow(0);
@@ -194,7 +196,7 @@ class NameAnalysisTest : public QObject {
         if (grid->columnCount() < 2) grid->setColumnCount(2);
         grid->setItem(0, 1, new QTableWidgetItem(QStringLiteral("王大明")));
         grid->setCurrentCell(0, 1);
-        WithModal([&] { w.RzStringGrid1DblClick(); },
+        WithModal([&] { w.Naming()->RzStringGrid1DblClick(); },
                   [&](QWidget* m) { given = m->findChild<QLineEdit*>("NameB")->text(); });
         QCOMPARE(given, QStringLiteral("大明"));
 
@@ -211,7 +213,7 @@ class NameAnalysisTest : public QObject {
         w.findChild<QPushButton*>("BitBtnsave")->click();  // empty report: no dialog at all
         w.findChild<QLineEdit*>("Xing3")->setText(QStringLiteral("张"));
         w.findChild<QLineEdit*>("NameB3")->setText(QStringLiteral("三"));
-        SetBoxes(*w.m_birth3, "1984", "6", "1", QStringLiteral("午 12"), "0");
+        SetBoxes(w.NameAnalysis()->Birth(), "1984", "6", "1", QStringLiteral("午 12"), "0");
         w.findChild<QPushButton*>("ButtonName")->click();
 
         QString proposed;

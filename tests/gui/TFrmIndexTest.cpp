@@ -33,6 +33,11 @@
 #include "calendar/TFRM_Date.h"
 #include "calendar/TFormHuangdao.h"
 #include "app/TFrmIndex.h"
+#include "refdata/Schema.h"
+#include "generation/NamingPage.h"
+#include "numerology/NameAnalysisPage.h"
+#include "chart/ChartPage.h"
+#include "generation/PoetryPage.h"
 #include "app/TFrm_NanNv.h"
 #include "refdata/ReferenceDb.h"
 
@@ -72,6 +77,7 @@ QStringList Numbers(int from, int to) {
 class TFrmIndexTest : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase() { qinghe::SetProgramFolder(QINGHE_BIN_DIR); }
     void init() {
         m_ended = 0;
         TFrmIndex::SetProcessEndHook([this] { ++m_ended; });
@@ -362,10 +368,10 @@ class TFrmIndexTest : public QObject {
         TFrmIndex w;
         w.findChild<QComboBox*>("SYear")->setEditText("1999");
         w.findChild<QComboBox*>("CBsex2")->setCurrentIndex(1);
-        QCOMPARE(w.m_birth1->Input().year, std::string("1999"));
-        QCOMPARE(w.m_birth3->Input().year, std::string("2020"));
-        QCOMPARE(w.m_birth2->Input().sex, std::string("女"));
-        QCOMPARE(w.m_birth5->Input().sex, std::string("男"));
+        QCOMPARE(w.Naming()->Birth().Input().year, std::string("1999"));
+        QCOMPARE(w.NameAnalysis()->Birth().Input().year, std::string("2020"));
+        QCOMPARE(w.Chart()->Birth().Input().sex, std::string("女"));
+        QCOMPARE(w.Poetry()->Birth().Input().sex, std::string("男"));
     }
 
     void BirthInputReadsTheHourNumberFromTheHourText() {
@@ -373,24 +379,24 @@ class TFrmIndexTest : public QObject {
         auto* hour = w.findChild<QComboBox*>("Shour2");
         hour->setCurrentIndex(23);
         QCOMPARE(hour->currentText(), QStringLiteral("子 23"));
-        QCOMPARE(w.m_birth2->Input().hour(), 23);
+        QCOMPARE(w.Chart()->Birth().Input().hour(), 23);
         hour->setCurrentIndex(0);
-        QCOMPARE(w.m_birth2->Input().hour(), 0);
+        QCOMPARE(w.Chart()->Birth().Input().hour(), 0);
         hour->setEditText(QStringLiteral("巳 9"));
-        QCOMPARE(w.m_birth2->Input().hour(), 9);
-        QCOMPARE(w.m_birth2->Input().hourText, std::string("巳 9"));
+        QCOMPARE(w.Chart()->Birth().Input().hour(), 9);
+        QCOMPARE(w.Chart()->Birth().Input().hourText, std::string("巳 9"));
         hour->setEditText(QStringLiteral("九点"));
-        QVERIFY_THROWS_EXCEPTION(qinghe::ConversionError, w.m_birth2->Input().hour());
+        QVERIFY_THROWS_EXCEPTION(qinghe::ConversionError, w.Chart()->Birth().Input().hour());
         // Typed text stays text: the list is not extended and the consumer checks it.
         auto* year = w.findChild<QComboBox*>("SYear2");
         year->setFocus();
         year->lineEdit()->selectAll();
         QTest::keyClicks(year->lineEdit(), "2100");
         QTest::keyClick(year->lineEdit(), Qt::Key_Return);
-        QCOMPARE(w.m_birth2->Input().year, std::string("2100"));
+        QCOMPARE(w.Chart()->Birth().Input().year, std::string("2100"));
         QCOMPARE(year->count(), 131);
         w.findChild<QComboBox*>("ComDate2")->setCurrentIndex(1);
-        QCOMPARE(w.m_birth2->Input().calendarKind, 1);
+        QCOMPARE(w.Chart()->Birth().Input().calendarKind, 1);
     }
 
     void PagesHoldTheirNamedControls_data() {
@@ -524,7 +530,7 @@ class TFrmIndexTest : public QObject {
         TFrmIndex w;
         w.show();
         auto* grid = w.findChild<QTableWidget*>("RzStringGrid1");
-        QCOMPARE(w.GridPageSize, 500);
+        QCOMPARE(w.Naming()->GridPageSize(), 500);
         QCOMPARE(grid->rowCount(), 500);  // plus the header row
         QCOMPARE(grid->columnCount(), 9);
         QStringList header;
@@ -619,9 +625,12 @@ class TFrmIndexTest : public QObject {
             QFile file(dir.filePath(f));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
+        QStringList shown;  // the folder lacks the reference files: the start says so
+        qinghe::SetShowInfoHook([&](const QString& t) { shown << t; });
         {
             TFrmIndex w;
             w.show();
+            QCOMPARE(shown.size(), 1);
             if (how == "close")
                 w.close();
             else if (auto* a = w.findChild<QAction*>(how))
@@ -678,6 +687,44 @@ class TFrmIndexTest : public QObject {
         QVERIFY(!w.ADOFenxi.query.Active());
         QVERIFY(w.ADOFenxi.connectionString.empty());
         QCOMPARE(m_ended, 1);
+    }
+
+    // Without a reference file every stroke count and score would be wrong without a word:
+    // the start names the file and how to rebuild it, and the window still opens.
+    void MissingOrDamagedReferenceFileIsNamedAtStart_data() {
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("missing") << false;
+        QTest::newRow("empty file") << true;
+    }
+    void MissingOrDamagedReferenceFileIsNamedAtStart() {
+        QFETCH(bool, damaged);
+        QTemporaryDir dir;
+        const std::string saved = qinghe::ProgramFolder();
+        for (const std::string_view f : qinghe::ReferenceFiles())
+            if (f != qinghe::kRedoviv)
+                QVERIFY(QFile::copy(QString::fromStdString(saved + std::string(f)),
+                                    dir.filePath(QString::fromUtf8(f.data(), f.size()))));
+        if (damaged) {
+            QFile empty(dir.filePath("Redoviv.dll"));
+            QVERIFY(empty.open(QIODevice::WriteOnly));
+        }
+        qinghe::CloseReferenceConnections();
+        qinghe::SetProgramFolder(dir.path().toStdString() + "/");
+        QStringList shown;
+        qinghe::SetShowInfoHook([&](const QString& t) { shown << t; });
+        {
+            TFrmIndex w;
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            w.hide();
+            w.show();  // the check runs once
+        }
+        qinghe::CloseReferenceConnections();
+        qinghe::SetProgramFolder(saved);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].contains("Redoviv.dll") && shown[0].contains("make"),
+                 qPrintable(shown[0]));
+        QVERIFY(!shown[0].contains("TalFile.dll"));
     }
 
     void QuitWithoutLockFilesStillEnds() {

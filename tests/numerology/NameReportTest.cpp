@@ -47,7 +47,7 @@ class NameReportTest : public ::testing::Test {
 // worked example (甲子 己巳 丙寅 甲午; lunar 1984-5-2 per the Hong Kong Observatory calendar).
 TEST_F(NameReportTest, PageReportLineByLine) {
     const std::vector<std::string> r =
-        NamePageReportLines("王", "小明", Input("1984", "6", "1", 12), 2026);
+        NamePageReportLines("王", "小明", ReadBirthMoment(Input("1984", "6", "1", 12)), 2026);
     ASSERT_EQ(r.size(), 55u);
     const std::string frame = "<" + std::string(81, '=') + ">";
     EXPECT_EQ(r[0], frame);
@@ -114,9 +114,9 @@ TEST_F(NameReportTest, PageReportLineByLine) {
 
 TEST_F(NameReportTest, WindowReportLineByLine) {
     const std::vector<std::string> page =
-        NamePageReportLines("王", "小明", Input("1984", "6", "1", 12), 2026);
+        NamePageReportLines("王", "小明", ReadBirthMoment(Input("1984", "6", "1", 12)), 2026);
     const std::vector<std::string> r =
-        NameWindowReportLines("王", "小明", Input("1984", "6", "1", 12), 2026);
+        NameWindowReportLines("王", "小明", ReadBirthMoment(Input("1984", "6", "1", 12)), 2026);
     ASSERT_EQ(r.size(), 43u);
     const std::string frame = "<" + std::string(81, '-') + ">";
     EXPECT_EQ(r[0], frame);
@@ -141,7 +141,7 @@ TEST_F(NameReportTest, WindowReportLineByLine) {
 // two blanks after the given name. Strokes 11-0-3-0 have a zh row with zf 74.
 TEST_F(NameReportTest, SingleGivenName) {
     const std::vector<std::string> r =
-        NamePageReportLines(" 张 ", " 三", Input("1990", "3", "15", 8), 2026);
+        NamePageReportLines(" 张 ", " 三", ReadBirthMoment(Input("1990", "3", "15", 8)), 2026);
     EXPECT_EQ(r[15], "拼音:张(zhāng)  三(sān)  ");
     EXPECT_EQ(r[16], "五格：天格12(木)  人格14(火)  地格4(火)  总格14(火)  外格2(木)");
     EXPECT_EQ(r[17], "三才：天才2(木)  人才4(火)  地才4(火)");
@@ -152,7 +152,7 @@ TEST_F(NameReportTest, SingleGivenName) {
 // Lunar 1990-1-1 is Gregorian 1990-01-27 (Hong Kong Observatory calendar).
 TEST_F(NameReportTest, LunarInputPrintsTheGregorianDate) {
     const std::vector<std::string> r =
-        NameWindowReportLines("王", "小明", Input("1990", "1", "1", 0, "5", 1), 2026);
+        NameWindowReportLines("王", "小明", ReadBirthMoment(Input("1990", "1", "1", 0, "5", 1)), 2026);
     EXPECT_EQ(r[4], "王小明,您今年:36岁");
     EXPECT_EQ(r[5], "您出生公历: 1990年01月27日0点5分");
     EXPECT_EQ(r[6], "农历:庚午(马年)一月初一");
@@ -161,8 +161,8 @@ TEST_F(NameReportTest, LunarInputPrintsTheGregorianDate) {
 
 TEST_F(NameReportTest, TwoRunsGiveTheSameReport) {
     const BirthInput in = Input("2001", "12", "31", 23);
-    EXPECT_EQ(NamePageReportLines("欧阳", "明", in, 2026),
-              NamePageReportLines("欧阳", "明", in, 2026));
+    EXPECT_EQ(NamePageReportLines("欧阳", "明", ReadBirthMoment(in), 2026),
+              NamePageReportLines("欧阳", "明", ReadBirthMoment(in), 2026));
 }
 
 struct Refusal {
@@ -180,11 +180,13 @@ TEST_P(NameReportRefusalTest, RefusedBeforeAnyLine) {
     const Refusal& c = GetParam();
     for (int window = 0; window < (c.pageOnly ? 1 : 2); ++window) {
         std::vector<std::string> lines;
+        // As a window reads its page: the names and boxes once, then the report.
         const auto run = [&] {
+            const BirthMoment birth = ReadNameReportInput(c.surname, c.given, c.input);
             if (window)
-                WriteNameWindowReport(c.surname, c.given, c.input, 2026, lines);
+                WriteNameWindowReport(c.surname, c.given, birth, 2026, lines);
             else
-                WriteNamePageReport(c.surname, c.given, c.input, 2026, lines);
+                WriteNamePageReport(c.surname, c.given, birth, 2026, lines);
         };
         if (*c.message) {
             try {
@@ -256,13 +258,13 @@ class ChangedTalFile : public ::testing::Test {
 TEST_F(ChangedTalFile, MissingConfigurationLeavesTheSectionOut) {
     Exec("delete from sancai2009 where title = '土金木'");
     const std::vector<std::string> r =
-        NamePageReportLines("王", "小明", Input("1984", "6", "1", 12), 2026);
+        NamePageReportLines("王", "小明", ReadBirthMoment(Input("1984", "6", "1", 12)), 2026);
     ASSERT_EQ(r.size(), 48u);
     EXPECT_EQ(r[31], Reading(9, NumberReadingField::yy) + Reading(9, NumberReadingField::jx));
     EXPECT_EQ(r[32], kSep);
     EXPECT_EQ(r[33], "【天格5数理暗示】：");
     const std::vector<std::string> w =
-        NameWindowReportLines("王", "小明", Input("1984", "6", "1", 12), 2026);
+        NameWindowReportLines("王", "小明", ReadBirthMoment(Input("1984", "6", "1", 12)), 2026);
     ASSERT_EQ(w.size(), 36u);
     EXPECT_EQ(w[21], kSep);
     EXPECT_EQ(w[22], "【天格5数理暗示】：");
@@ -272,7 +274,7 @@ TEST_F(ChangedTalFile, MissingConfigurationLeavesTheSectionOut) {
 TEST_F(ChangedTalFile, ReadingTableErrorEndsTheReport) {
     Exec("drop table \"81\"");
     std::vector<std::string> lines;
-    EXPECT_THROW(WriteNamePageReport("王", "小明", Input("1984", "6", "1", 12), 2026, lines),
+    EXPECT_THROW(WriteNamePageReport("王", "小明", ReadBirthMoment(Input("1984", "6", "1", 12)), 2026, lines),
                  ReferenceDbError);
     ASSERT_EQ(lines.size(), 23u);
     EXPECT_EQ(lines[21], kSep);
@@ -282,7 +284,7 @@ TEST_F(ChangedTalFile, ReadingTableErrorEndsTheReport) {
 TEST_F(ChangedTalFile, ThreeTalentQueryErrorIsReported) {
     Exec("drop table sancai2009");
     std::vector<std::string> lines;
-    EXPECT_THROW(WriteNameWindowReport("王", "小明", Input("1984", "6", "1", 12), 2026, lines),
+    EXPECT_THROW(WriteNameWindowReport("王", "小明", ReadBirthMoment(Input("1984", "6", "1", 12)), 2026, lines),
                  NameReportError);
     ASSERT_EQ(lines.size(), 21u);
     EXPECT_EQ(lines.back(),

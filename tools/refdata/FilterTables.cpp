@@ -10,7 +10,7 @@
 
 #include "NameTables.h"
 #include "SourceFiles.h"
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 
 namespace qinghe::refdata {
 

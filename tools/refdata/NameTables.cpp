@@ -17,7 +17,7 @@
 #include "SourceFiles.h"
 #include "numerology/FiveGrids.h"
 #include "numerology/KangxiStrokes.h"
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 
 namespace qinghe::refdata {
 

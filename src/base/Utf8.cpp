@@ -1,6 +1,6 @@
 // UTF-8 decoding (RFC 3629) and display widths after Unicode's East Asian Width property,
 // reduced to the ranges Chinese text uses.
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 
 namespace qinghe {
 

@@ -1,6 +1,6 @@
 // Encoding through glibc's iconv; the temporary file is made by mkstemp beside the target so
 // that rename(2) replaces the target in one step on the same file system.
-#include "numerology/ReportFile.h"
+#include "base/ReportFile.h"
 
 #include <fcntl.h>
 #include <iconv.h>
@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 
 namespace qinghe {
 namespace {

@@ -2,7 +2,7 @@
 // Gregorian leap rules, and date texts that must be refused.
 #include <gtest/gtest.h>
 
-#include "calendar/CivilDate.h"
+#include "base/CivilDate.h"
 #include "refdata/ReferenceDb.h"
 
 namespace qinghe {

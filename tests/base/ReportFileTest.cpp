@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "numerology/ReportFile.h"
+#include "base/ReportFile.h"
 
 namespace qinghe {
 namespace {

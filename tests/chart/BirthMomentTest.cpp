@@ -1,11 +1,12 @@
-// The hour number of an hour item. The hour items and their numbers are the program's
-// own list (one item per clock hour, 0 to 23, labelled with the branch of its double hour).
+// Reading the birth boxes into a birth moment, and the hour number of an hour item. The hour
+// items and their numbers are the program's own list (one item per clock hour, 0 to 23,
+// labelled with the branch of its double hour).
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "app/BirthInput.h"
-#include "refdata/ReferenceDb.h"
+#include "chart/BirthMoment.h"
+#include "base/Errors.h"
 
 using qinghe::BirthInput;
 using qinghe::ConversionError;
@@ -58,3 +59,49 @@ INSTANTIATE_TEST_SUITE_P(
                     BadHour{"子  1", "' 1' is not a valid integer value"},
                     BadHour{"子 1 ", "'1 ' is not a valid integer value"},
                     BadHour{"子 ２", "'２' is not a valid integer value"}));
+
+namespace {
+
+BirthInput Boxes(const char* year, const char* month, const char* day, const char* minute,
+                 int calendarKind = 0) {
+    BirthInput in;
+    in.sex = "女";
+    in.calendarKind = calendarKind;
+    in.year = year;
+    in.month = month;
+    in.day = day;
+    in.hourText = "午 12";
+    in.minute = minute;
+    return in;
+}
+
+}  // namespace
+
+TEST(ReadBirthMoment, TypedValuesOutOfTheBoxes) {
+    const qinghe::BirthMoment m = qinghe::ReadBirthMoment(Boxes(" 1984", "6 ", "1", "05"));
+    EXPECT_EQ(m.date, (qinghe::CivilDate{1984, 6, 1}));
+    EXPECT_EQ(m.calendar, qinghe::CalendarKind::Gregorian);
+    EXPECT_EQ(m.hour, 12);
+    EXPECT_EQ(m.Minute(), 5);
+    EXPECT_EQ(m.minuteText, "05");  // shown as typed
+    EXPECT_FALSE(m.male);
+}
+
+TEST(ReadBirthMoment, ALunarDateIsConvertedOnce) {
+    // Lunar 1984-05-02 is 1984-06-01 (Hong Kong Observatory calendar).
+    const qinghe::BirthMoment m = qinghe::ReadBirthMoment(Boxes("1984", "5", "2", "0", 1));
+    EXPECT_EQ(m.date, (qinghe::CivilDate{1984, 6, 1}));
+    EXPECT_EQ(m.calendar, qinghe::CalendarKind::Lunar);
+}
+
+TEST(ReadBirthMoment, AMinuteThatIsNoNumberIsRefusedOnlyWhereItIsUsed) {
+    const qinghe::BirthMoment m = qinghe::ReadBirthMoment(Boxes("1984", "6", "1", "x"));
+    EXPECT_FALSE(m.minute.has_value());
+    EXPECT_EQ(m.minuteText, "x");
+    try {
+        m.Minute();
+        FAIL() << "accepted";
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'x' is not a valid integer value");
+    }
+}

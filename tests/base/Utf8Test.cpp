@@ -1,5 +1,5 @@
 // Characters, trimming and display widths.
-#include "refdata/Utf8.h"
+#include "base/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // Gregorian calendar arithmetic on serial day numbers; the day-number conversions are
 // Howard Hinnant's days_from_civil / civil_from_days (public domain algorithms).
-#include "calendar/CivilDate.h"
+#include "base/CivilDate.h"
 
 #include <charconv>
 #include <cstdio>
 
-#include "refdata/ReferenceDb.h"
+#include "base/Errors.h"
 
 namespace qinghe {
 

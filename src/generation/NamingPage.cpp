@@ -1,0 +1,422 @@
+// The naming page builds its controls, rebuilds the combination list when the surname or
+// an option changes, starts and stops the classic worker and shows what it streams.
+#include "generation/NamingPage.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "app/PageHost.h"
+#include "app/ResultLists.h"
+#include "base/Errors.h"
+#include "base/Utf8.h"
+#include "chart/BirthChart.h"
+#include "chart/ElementBalance.h"
+#include "generation/ClassicGeneration.h"
+#include "generation/TMythread.h"
+#include "numerology/TFrmNameMain.h"
+#include "refdata/ReferenceDb.h"
+
+namespace {
+
+std::string Trimmed(const QString& text) {
+    return qinghe::Trim(text.toStdString());
+}
+
+bool IsInteger(const QString& text) {
+    bool ok = false;
+    text.trimmed().toInt(&ok);
+    return ok;
+}
+
+}  // namespace
+
+NamingPage::NamingPage(qinghe::PageHost& host) : m_host(host) {
+    using namespace qinghe;
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(6, 4, 6, 6);
+    column->setSpacing(4);
+
+    m_birth = std::make_unique<BirthBoxes>(
+        this, BirthBoxNames{"CBsex", "ComDate", "SYear", "SMonth", "Sday", "Shour", "CBFen"});
+    auto* basic = new QGroupBox(QStringLiteral("基本信息"), this);
+    auto* basicRows = new QVBoxLayout(basic);
+    basicRows->setContentsMargins(6, 2, 6, 4);
+    basicRows->setSpacing(4);
+    auto* birthRow = NewRow(basicRows);
+    birthRow->addWidget(NewLabel(this, "姓氏"));
+    m_surname = NewEdit(this, "Xing", 10, 5);
+    birthRow->addWidget(m_surname);
+    m_birth->AddSexTo(birthRow);
+    birthRow->addSpacing(8);
+    m_birth->AddDateTo(birthRow);
+    birthRow->addStretch(1);
+
+    auto* formRow = NewRow(basicRows);
+    formRow->addWidget(NewLabel(this, "名字"));
+    m_form = NewFixedList(this, "CBXingshi", {QStringLiteral("双字名"), QStringLiteral("单字名")});
+    formRow->addWidget(m_form);
+    formRow->addSpacing(8);
+    formRow->addWidget(NewLabel(this, "固定为"));
+    m_fixedChar = NewEdit(this, "Gudingzi", 1, 1);
+    formRow->addWidget(m_fixedChar);
+    m_fixedPlace =
+        NewFixedList(this, "CBdijizi", {QStringLiteral("第二字"), QStringLiteral("第三字")});
+    formRow->addWidget(m_fixedPlace);
+    formRow->addSpacing(8);
+    formRow->addWidget(NewLabel(this, "优选方案"));
+    m_code = NewFixedList(this, "CBCode", {QStringLiteral("电脑全自动")});
+    m_code->setMinimumContentsLength(14);
+    formRow->addWidget(m_code);
+    formRow->addSpacing(8);
+    m_wuxing = NewCheck(this, "CBwuxing", "五行喜用", false);
+    formRow->addWidget(m_wuxing);
+    // The elements the five-element option filters by, once a run has chosen them.
+    m_favoured = new QLabel(this);
+    m_favoured->setObjectName(QStringLiteral("LabelFavoured"));
+    formRow->addWidget(m_favoured);
+    formRow->addStretch(1);
+
+    auto* scoreRow = NewRow(basicRows);
+    m_feeXX = NewCheck(this, "CBFeeXX", "只起", true);
+    scoreRow->addWidget(m_feeXX);
+    m_zuidiFee = NewEdit(this, "ZuidiFee", 3, 2, "70");
+    scoreRow->addWidget(m_zuidiFee);
+    scoreRow->addWidget(NewLabel(this, "分以上名字"));
+    scoreRow->addSpacing(12);
+    m_initFee = NewCheck(this, "CBInitFee", "自动挑选", true);
+    scoreRow->addWidget(m_initFee);
+    m_sorcss = NewEdit(this, "Sorcss", 3, 2, "70");
+    scoreRow->addWidget(m_sorcss);
+    scoreRow->addWidget(NewLabel(this, "分以上名字"));
+    scoreRow->addSpacing(12);
+    scoreRow->addWidget(NewLabel(this, "提示：双击高分名字列表查看详细分析"));
+    scoreRow->addStretch(1);
+
+    auto* elementRow = NewRow(basicRows);
+    m_elements[0] = AddElementBoxes(this, elementRow, "第一字五行包括", 1);
+    elementRow->addSpacing(12);
+    m_elements[1] = AddElementBoxes(this, elementRow, "第二字五行包括", 2);
+    elementRow->addStretch(1);
+
+    auto* modeRow = NewRow(basicRows);
+    m_classic = new QRadioButton(QStringLiteral("经典模式起名"), this);
+    m_classic->setObjectName(QStringLiteral("RzRadioButton6"));
+    m_classic->setChecked(true);
+    m_listMode = new QRadioButton(QStringLiteral("列表模式起名"), this);
+    m_listMode->setObjectName(QStringLiteral("RzRadioButton7"));
+    m_idiomMode = new QRadioButton(QStringLiteral("成语模式起名"), this);
+    m_idiomMode->setObjectName(QStringLiteral("RzRadioButton9"));
+    for (QRadioButton* r : {m_classic, m_listMode, m_idiomMode}) modeRow->addWidget(r);
+    MarkNotBuiltYet(m_listMode);
+    MarkNotBuiltYet(m_idiomMode);
+    modeRow->addSpacing(12);
+    // Drops names with a bad sense or sound, tongue-twisters and everyday words.
+    m_filter = NewCheck(this, "CBGuolv", "过滤不雅名字", true);
+    modeRow->addWidget(m_filter);
+    modeRow->addStretch(1);
+    auto* start = NewButton(this, "RzBitBtn5", "马上起名");
+    m_stop = NewButton(this, "RzBitBtn2", "停止起名");
+    auto* quit = NewButton(this, "RzBitBtn4", "关闭软件");
+    for (QPushButton* b : {start, m_stop, quit}) modeRow->addWidget(b);
+    column->addWidget(basic);
+
+    auto* results = new QHBoxLayout;
+    results->setSpacing(6);
+    m_memoSuccess = AsReport(new QTextEdit(this));
+    m_memoSuccess->setObjectName(QStringLiteral("MemoSuccess"));
+    m_memoSuccess->setReadOnly(true);
+    m_memoSuccess->setLineWrapMode(QTextEdit::NoWrap);
+    m_memoSuccess->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_memoSuccess->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    results->addWidget(m_memoSuccess, 1);
+
+    m_grid = new QTableWidget(0, 9, this);
+    m_grid->setObjectName(QStringLiteral("RzStringGrid1"));
+    m_grid->verticalHeader()->hide();
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    const int widths[9] = {36, 61, 61, 130, 58, 73, 90, 56, 30};
+    for (int c = 0; c < 9; ++c) m_grid->setColumnWidth(c, widths[c]);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->verticalHeader()->setDefaultSectionSize(
+        std::max(18, m_grid->fontMetrics().height() + 4));
+    m_grid->setHorizontalHeaderLabels(
+        {QStringLiteral("编号"), QStringLiteral("名称"), QStringLiteral("繁体字"),
+         QStringLiteral("拼音"), QStringLiteral("五行"), QStringLiteral("笔画"),
+         QStringLiteral("五格"), QStringLiteral("三才"), QStringLiteral("分数")});
+    m_grid->hide();
+    results->addWidget(m_grid, 1);
+
+    const ListTab tabs[2] = {
+        {"高分名字", "ListBox1", "BtnFuzhi", "复制高分", "RzBitBtn24", "添加到已选"},
+        {"已选名字", "ListBox2", "RzBitBtn29", "复制已选", "RzBitBtn30", "清空已选"}};
+    m_lists = NewListTabs(this, "RzPageControl2", tabs);
+    results->addWidget(m_lists.tabs);
+    column->addLayout(results, 1);
+
+    // Never seen: the idiom list and the record numbers shown by list and idiom modes.
+    auto* chengyu = NewMemo(this, "MemoChengyu", false);
+    auto* shown = new QComboBox(this);
+    shown->setObjectName(QStringLiteral("CBName"));
+    chengyu->hide();
+    shown->hide();
+
+    OnExit(m_surname, [this] { XingExit(); });
+    OnExit(m_fixedChar, [this] { GudingziExit(); });
+    OnExit(m_zuidiFee, [this] { ZuidiFeeExit(); });
+    OnExit(m_sorcss, [this] { SorcssExit(); });
+    connect(m_form, &QComboBox::activated, this, &NamingPage::CBXingshiClick);
+    connect(m_birth->sex, &QComboBox::activated, this, &NamingPage::CBsexClick);
+    connect(m_fixedPlace, &QComboBox::activated, this, &NamingPage::CBdijiziClick);
+    connect(m_feeXX, &QCheckBox::clicked, this, &NamingPage::CBFeeXXClick);
+    connect(m_classic, &QRadioButton::clicked, this, &NamingPage::RzRadioButton6Click);
+    connect(start, &QPushButton::clicked, this, &NamingPage::RzBitBtn5Click);
+    connect(m_stop, &QPushButton::clicked, this, &NamingPage::RzBitBtn2Click);
+    connect(quit, &QPushButton::clicked, this, &NamingPage::quitRequested);
+    connect(m_grid, &QTableWidget::cellDoubleClicked, this, &NamingPage::RzStringGrid1DblClick);
+    connect(m_lists.buttons[0][0], &QPushButton::clicked, this, &NamingPage::BtnFuzhiClick);
+    connect(m_lists.buttons[0][1], &QPushButton::clicked, this, &NamingPage::RzBitBtn24Click);
+    connect(m_lists.buttons[1][0], &QPushButton::clicked, this, &NamingPage::RzBitBtn29Click);
+    connect(m_lists.buttons[1][1], &QPushButton::clicked, this, &NamingPage::RzBitBtn30Click);
+    for (QListWidget* list : m_lists.lists)
+        connect(list, &QListWidget::itemDoubleClicked, this, &NamingPage::ListBox1DblClick);
+
+    m_lists.tabs->setCurrentIndex(0);
+    m_gridPageSize = 500;
+    m_grid->setRowCount(m_gridPageSize);
+}
+
+NamingPage::~NamingPage() {
+    // A page that goes away (tests, never the quit sequence) lets its worker finish first.
+    if (m_generationThread) {
+        m_generationThread->Stop();
+        m_generationThread->wait();
+    }
+    delete m_generationThread;
+}
+
+// ---- The combination list -------------------------------------------------------------
+
+void NamingPage::LoadStrokeCombos(const QString& surname) {
+    qinghe::ComboOptions o;
+    o.surname = Trimmed(surname);
+    o.twoCharGiven = m_form->currentIndex() == 0;
+    o.fixedChar = Trimmed(m_fixedChar->text());
+    o.fixedFirst = m_fixedPlace->currentIndex() == 0;
+    const QString minScore = m_zuidiFee->text().trimmed();
+    if (m_feeXX->isChecked() && !minScore.isEmpty()) {
+        bool ok = false;
+        const int value = minScore.toInt(&ok);
+        if (!ok) return;  // not a number: the list stays as it was
+        o.minScore = value;
+    }
+    const std::vector<std::string> entries = qinghe::LoadStrokeCombos(o, m_nameKind);
+    if (entries.empty()) return;
+    m_code->clear();
+    for (const std::string& e : entries) m_code->addItem(QString::fromStdString(e));
+    m_code->setCurrentIndex(0);
+}
+
+void NamingPage::RebuildCombos() {
+    const QString surname = m_surname->text();
+    if (!surname.trimmed().isEmpty()) LoadStrokeCombos(surname);
+}
+
+void NamingPage::XingExit() {
+    RebuildCombos();
+}
+void NamingPage::CBXingshiClick() {
+    RebuildCombos();
+}
+void NamingPage::CBsexClick() {
+    RebuildCombos();
+}
+void NamingPage::CBdijiziClick() {
+    RebuildCombos();
+}
+void NamingPage::CBFeeXXClick() {
+    RebuildCombos();
+}
+
+void NamingPage::GudingziExit() {
+    RebuildCombos();
+    if (!m_fixedChar->text().trimmed().isEmpty()) {
+        m_feeXX->setChecked(false);
+        CBFeeXXClick();
+    }
+}
+
+void NamingPage::ZuidiFeeExit() {
+    if (!m_zuidiFee->text().trimmed().isEmpty() && !IsInteger(m_zuidiFee->text()))
+        m_zuidiFee->setText("70");
+    RebuildCombos();
+}
+
+void NamingPage::SorcssExit() {
+    if (!m_sorcss->text().trimmed().isEmpty() && !IsInteger(m_sorcss->text()))
+        m_sorcss->setText("70");
+}
+
+void NamingPage::RzRadioButton6Click() {
+    m_grid->hide();
+    m_memoSuccess->show();
+    m_stop->setText(QStringLiteral("停止起名"));
+    m_stop->setEnabled(true);
+    m_zuidiFee->setText("70");
+    m_code->setEnabled(true);
+}
+
+// ---- Classic runs ---------------------------------------------------------------------
+
+void NamingPage::FillFavouredElements() {
+    // Ticked element boxes decide, those for the first given character first.
+    m_favouredElements.clear();
+    for (const qinghe::ElementBoxes& group : m_elements)
+        for (int i = 0; i < 5; ++i)
+            if (group.boxes[i]->isChecked()) m_favouredElements += qinghe::kElementNames[i];
+    if (!m_favouredElements.empty()) return;
+    // Otherwise the elements the birth chart of the page's boxes needs most.
+    try {
+        const qinghe::BirthMoment birth = qinghe::ReadBirthMoment(m_birth->Input());
+        m_favouredElements = qinghe::BalanceOf(qinghe::BirthChartOf(birth)).favoured;
+    } catch (const qinghe::InputRefused&) {
+        // Boxes that give no chart leave the option without elements.
+    } catch (const qinghe::ConversionError&) {
+    } catch (const qinghe::ReferenceDbError&) {
+    }
+}
+
+qinghe::ClassicSettings NamingPage::ClassicSnapshot() {
+    qinghe::ClassicSettings s;
+    s.surname = Trimmed(m_surname->text());
+    s.boy = m_birth->sex->currentIndex() == 0;
+    s.twoCharGiven = m_form->currentIndex() == 0;
+    s.fixedChar = Trimmed(m_fixedChar->text());
+    s.fixedFirst = m_fixedPlace->currentIndex() == 0;
+    for (int i = 0; i < m_code->count(); ++i)
+        s.combos.push_back(m_code->itemText(i).toStdString());
+    s.chosenCombo = Trimmed(m_code->currentText());
+    s.copyHighScores = m_initFee->isChecked();
+    s.highScoreText = m_sorcss->text().toStdString();
+    s.filterNames = m_filter->isChecked();
+    if (m_wuxing->isChecked()) {
+        FillFavouredElements();
+        s.elements = qinghe::PrepareElements(m_favouredElements, s.surname);
+        QString shown;
+        for (const std::string& e : qinghe::Utf8Chars(m_favouredElements))
+            shown += (shown.isEmpty() ? "" : " ") + QString::fromStdString(e);
+        m_favoured->setText(QStringLiteral("喜用五行：") +
+                            (shown.isEmpty() ? QStringLiteral("无") : shown));
+    } else {
+        m_favoured->clear();
+    }
+    return s;
+}
+
+void NamingPage::ShowClassicBatch(const qinghe::NameBatch& batch) {
+    // Batches of a run that is no longer the current one are never shown.
+    if (!m_generationThread || batch.run != m_generationThread->RunNumber()) return;
+    if (!batch.rows.empty()) {
+        // As plain text: the padding blanks keep the names in columns.
+        QTextDocument* doc = m_memoSuccess->document();
+        QTextCursor cursor(doc);
+        cursor.beginEditBlock();
+        cursor.movePosition(QTextCursor::End);
+        for (const std::string& row : batch.rows) {
+            if (!doc->isEmpty()) cursor.insertBlock();
+            cursor.insertText(QString::fromStdString(row));
+        }
+        cursor.endEditBlock();
+    }
+    if (!batch.highScores.empty()) {
+        QStringList names;
+        for (const std::string& name : batch.highScores) names << QString::fromStdString(name);
+        m_lists.lists[0]->addItems(names);
+    }
+    m_generationThread->BatchShown();
+    if (!batch.last) return;
+    m_classicRunShown = true;
+    emit classicRunShown();
+    if (m_classicStartPending) StartClassicRun();
+}
+
+void NamingPage::StartClassicRun() {
+    m_classicStartPending = false;
+    if (m_generationThread) m_generationThread->wait();  // it has handed over its last batch
+    delete m_generationThread;
+    m_memoSuccess->clear();
+    m_lists.lists[0]->clear();
+    m_generationFlag = true;
+    m_classicRunShown = false;
+    m_generationThread = new TMythread(ClassicSnapshot(), ++m_classicRuns, m_generationFlag);
+    connect(m_generationThread, &TMythread::batchReady, this, &NamingPage::ShowClassicBatch,
+            Qt::QueuedConnection);
+    m_generationThread->start();
+}
+
+void NamingPage::RzBitBtn5Click() {
+    if (m_listMode->isChecked() || m_idiomMode->isChecked()) return;  // list and idiom modes
+    // A new run waits for the earlier one to end in its own time, without blocking the
+    // window: it starts when the earlier run's last batch is on screen.
+    if (m_generationThread && !m_classicRunShown) {
+        m_classicStartPending = true;
+        return;
+    }
+    StartClassicRun();
+}
+
+void NamingPage::RzBitBtn2Click() {
+    if (m_stop->text() != QStringLiteral("停止起名")) return;  // list mode's next page
+    m_stop->setEnabled(false);
+    m_classicStartPending = false;
+    if (m_generationThread)
+        m_generationThread->Stop();  // clears GenerationFlag and wakes a waiting worker
+    else
+        m_generationFlag = false;
+    // The button comes back after two seconds; the window stays responsive meanwhile.
+    QTimer::singleShot(2000, m_stop, [stop = m_stop] { stop->setEnabled(true); });
+}
+
+// ---- The result lists -----------------------------------------------------------------
+
+void NamingPage::RzBitBtn24Click() {
+    qinghe::KeepEntry(m_lists.lists[0], m_lists.lists[1]);
+}
+void NamingPage::RzBitBtn30Click() {
+    m_lists.lists[1]->clear();
+}
+void NamingPage::BtnFuzhiClick() {
+    qinghe::CopyEntries(m_lists.lists[0], m_host.MemoSave());
+}
+void NamingPage::RzBitBtn29Click() {
+    qinghe::CopyEntries(m_lists.lists[1], m_host.MemoSave());
+}
+
+void NamingPage::ListBox1DblClick() {
+    // Both lists of the page come here; the one clicked is the sender.
+    auto* list = qobject_cast<QListWidget*>(sender());
+    if (const auto name = qinghe::CurrentEntryName(list ? list : m_lists.lists[0]))
+        qinghe::OpenNameAnalysis(this, m_surname->text(), *name, *m_birth);
+}
+
+void NamingPage::RzStringGrid1DblClick() {
+    if (m_grid->currentRow() < 0) return;
+    const QTableWidgetItem* cell = m_grid->item(m_grid->currentRow(), 1);
+    if (cell == nullptr || cell->text().trimmed().isEmpty()) return;
+    qinghe::OpenNameAnalysis(this, m_surname->text(), cell->text(), *m_birth);
+}

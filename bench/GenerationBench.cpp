@@ -18,7 +18,7 @@ void ClassicFirstName(benchmark::State& state) {
         const qinghe::ClassicSettings s = ZhangAutomatic();  // the list is rebuilt too
         std::atomic<bool> flag{true};
         qinghe::ClassicSink sink;
-        sink.name = [&](const std::string&) { flag = false; };
+        sink.name = [&](const qinghe::GeneratedName&) { flag = false; };
         qinghe::RunClassicGeneration(s, flag, sink);
     }
 }

@@ -174,9 +174,12 @@ int Generate(const Args& args) {
     if (const std::string* min = o.Get("--min-score"))
         combo.minScore = IntegerArg(*min, "--min-score");
     int nameKind = 0;
-    s.combos = qinghe::LoadStrokeCombos(combo, nameKind);
-    s.chosenCombo =
-        qinghe::Trim(o.Get("--combo") ? *o.Get("--combo") : std::string(qinghe::kAutomaticCombo));
+    s.combos = qinghe::LoadStrokeCombos(combo, nameKind).value_or(std::vector<qinghe::StrokeCombo>{});
+    if (const std::string* chosen = o.Get("--combo");
+        chosen && qinghe::Trim(*chosen) != qinghe::kAutomaticCombo) {
+        s.automatic = false;
+        s.chosen = qinghe::ParseStrokeCombo(qinghe::Trim(*chosen), s.twoCharGiven);
+    }
     s.copyHighScores = false;
     s.filterNames = !o.Has("--no-filter");
     if (const std::string* elements = o.Get("--elements")) {
@@ -187,9 +190,9 @@ int Generate(const Args& args) {
     std::atomic<bool> flag{limit != 0};
     int printed = 0;
     qinghe::ClassicSink sink;
-    sink.name = [&](const std::string& name) {
+    sink.name = [&](const qinghe::GeneratedName& name) {
         if (!flag.load()) return;
-        std::printf("%s\n", name.c_str());
+        std::printf("%s\n", name.Text().c_str());
         if (++printed == limit) flag = false;
     };
     qinghe::RunClassicGeneration(s, flag, sink);

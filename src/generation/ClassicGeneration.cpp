@@ -53,6 +53,20 @@ std::string FirstChars(std::string_view text, std::size_t count) {
     return out;
 }
 
+// "张伟明(85分)" as the name and its score. The suffix is the run's own, so it always reads.
+GeneratedName GeneratedNameOf(const std::string& mz) {
+    const std::size_t paren = mz.rfind('(');
+    const std::string_view closing = "分)";
+    const bool closed = mz.size() >= closing.size() &&
+                        mz.compare(mz.size() - closing.size(), closing.size(), closing) == 0;
+    const auto score =
+        paren == std::string::npos || !closed
+            ? std::nullopt
+            : ParseInt(std::string_view(mz).substr(paren + 1, mz.size() - paren - 1 - closing.size()));
+    if (!score) throw ConversionError("'" + mz + "' is not a generated name");
+    return {mz.substr(0, paren), *score};
+}
+
 }  // namespace
 
 int NameKindOf(std::string_view surname, bool twoCharGiven) {
@@ -84,7 +98,7 @@ std::string StrokeComboQuery(const ComboOptions& o, int& nameKind) {
     return sql;
 }
 
-std::string StrokeComboText(int nameKind, int x1, int x2, int bh21, int bh22, int zf) {
+std::string StrokeCombo::Text() const {
     std::string s = std::to_string(x1);
     if (nameKind >= 20) s += "-" + std::to_string(x2);
     s += "|" + std::to_string(bh21);
@@ -92,22 +106,38 @@ std::string StrokeComboText(int nameKind, int x1, int x2, int bh21, int bh22, in
     return s + "(" + std::to_string(zf) + "分)";
 }
 
-std::vector<std::string> LoadStrokeCombos(const ComboOptions& o, int& nameKind) {
+std::optional<std::vector<StrokeCombo>> LoadStrokeCombos(const ComboOptions& o, int& nameKind) {
     const std::string sql = StrokeComboQuery(o, nameKind);
-    std::vector<std::string> entries{std::string(kAutomaticCombo)};
     const std::vector<std::string> chars = Utf8Chars(o.surname);
-    const int x1 = StrokeCount(nameKind < 20 ? o.surname : chars[0]);
-    const int x2 = nameKind < 20 ? 0 : StrokeCount(chars[1]);
+    StrokeCombo c;
+    c.nameKind = nameKind;
+    c.x1 = StrokeCount(nameKind < 20 ? o.surname : chars[0]);
+    c.x2 = nameKind < 20 ? 0 : StrokeCount(chars[1]);
+    std::vector<StrokeCombo> combos;
     try {
-        RefQuery q(kRedoviv, sql);
-        for (; !q.Eof(); q.Next())
-            entries.push_back(StrokeComboText(
-                nameKind, x1, x2, static_cast<int>(q.AsInteger("bh21")),
-                static_cast<int>(q.AsInteger("bh22")), static_cast<int>(q.AsInteger("zf"))));
-    } catch (const std::exception&) {
-        return {};
+        for (RefQuery q(kRedoviv, sql); !q.Eof(); q.Next()) {
+            c.bh21 = static_cast<int>(q.AsInteger("bh21"));
+            c.bh22 = static_cast<int>(q.AsInteger("bh22"));
+            c.zf = static_cast<int>(q.AsInteger("zf"));
+            combos.push_back(c);
+        }
+    } catch (const ReferenceDbError&) {
+        return std::nullopt;
+    } catch (const ConversionError&) {
+        return std::nullopt;
     }
-    return entries;
+    return combos;
+}
+
+std::string ComboStrokes::Suffix() const {
+    return "(" + std::to_string(score) + "分)";
+}
+
+std::optional<ComboStrokes> StrokesOf(const StrokeCombo& combo, bool twoCharGiven) {
+    // An entry of the other form does not read: 7|10(85分) has no second count, and
+    // 7|10-6(85分) no single one.
+    if ((combo.nameKind % 10 == 2) != twoCharGiven) return std::nullopt;
+    return ComboStrokes{combo.bh21, twoCharGiven ? combo.bh22 : 0, combo.zf};
 }
 
 std::optional<ComboStrokes> ParseStrokeCombo(std::string_view entry, bool twoCharGiven) {
@@ -117,7 +147,16 @@ std::optional<ComboStrokes> ParseStrokeCombo(std::string_view entry, bool twoCha
     const std::size_t paren = given.find('(');
     if (paren == std::string::npos) return std::nullopt;
     ComboStrokes c;
-    c.suffix = Trim(FirstChars(std::string_view(given).substr(paren), 16));
+    // The score closes the entry: "(85分)".
+    const std::string suffix = Trim(FirstChars(std::string_view(given).substr(paren), 16));
+    const std::string_view closing = "分)";
+    if (suffix.size() <= 1 + closing.size() || suffix.compare(suffix.size() - closing.size(),
+                                                             closing.size(), closing) != 0)
+        return std::nullopt;
+    const auto score =
+        ParseInt(std::string_view(suffix).substr(1, suffix.size() - 1 - closing.size()));
+    if (!score || *score < 0) return std::nullopt;
+    c.score = *score;
     if (!twoCharGiven) {
         const auto s1 = ParseInt(std::string_view(given).substr(0, paren));
         if (!s1) return std::nullopt;
@@ -150,8 +189,8 @@ ClassicSettings AutomaticSettings(const std::string& surname, bool boy, bool two
     s.boy = boy;
     s.twoCharGiven = twoCharGiven;
     int kind = 0;
-    s.combos = LoadStrokeCombos(ComboOptions{surname, twoCharGiven, "", true, 70}, kind);
-    s.chosenCombo = std::string(kAutomaticCombo);
+    s.combos = LoadStrokeCombos(ComboOptions{surname, twoCharGiven, "", true, 70}, kind)
+                   .value_or(std::vector<StrokeCombo>{});
     return s;
 }
 
@@ -240,7 +279,7 @@ std::string ClassicSelect(const ClassicSettings& s, const ComboStrokes& combo, b
                    : " + a.zi + '%s'  as mz,(a.px + a.id) as px,1 as you,a.wuhang as wuhang1 "
                      "from (";
     }
-    std::string sql = "select " + SqlQuote(Trim(s.surname)) + Fill(list, {Inner(combo.suffix)}) + a;
+    std::string sql = "select " + SqlQuote(Trim(s.surname)) + Fill(list, {Inner(combo.Suffix())}) + a;
     sql += b.empty() ? ") a " : ") a , (" + b + ") b";
     return sql;
 }
@@ -290,42 +329,35 @@ ClassicEmitter::ClassicEmitter(const ClassicSettings& settings, const ClassicSin
       m_filter(std::move(filter)),
       m_threshold(ParseInt(Trim(settings.highScoreText))) {}
 
-void ClassicEmitter::Emit(const std::string& text) {
-    const std::string name = Trim(text);
+std::string GeneratedName::Text() const {
+    return name + "(" + std::to_string(score) + "分)";
+}
+
+void ClassicEmitter::Emit(const GeneratedName& generated) {
     if (m_filter) {
-        // surname + given name + "(85分)"
         const std::string surname = Trim(m_settings.surname);
-        const std::size_t suffix = name.find('(');
-        if (name.compare(0, surname.size(), surname) == 0 && suffix != std::string::npos &&
-            suffix > surname.size()) {
-            const std::string given = name.substr(surname.size(), suffix - surname.size());
+        const std::string& name = generated.name;
+        if (name.compare(0, surname.size(), surname) == 0 && name.size() > surname.size()) {
+            const std::string given = name.substr(surname.size());
             const bool firstChosen = !m_settings.fixedChar.empty() && m_settings.fixedFirst;
             if (CheckName(*m_filter, surname, given, m_settings.boy, firstChosen) !=
                 NameFault::None)
                 return;
         }
     }
-    if (m_sink.name) m_sink.name(name);
+    if (m_sink.name) m_sink.name(generated);
     if (m_settings.copyHighScores) {
-        bool high = name.find("100") != std::string::npos;
+        // Full marks always count; below them the threshold must be a number.
+        bool high = generated.score == 100;
         if (!high) {
             if (!m_threshold)
                 throw ConversionError("'" + m_settings.highScoreText +
                                       "' is not a valid integer value");
-            // The score is the number in the two characters after the first "(": "(85分)"
-            // gives 85, "(9分)" gives 9.
-            const std::size_t paren = name.find('(');
-            std::string digits;
-            if (paren != std::string::npos)
-                for (const std::string& c : Utf8Chars(FirstChars(name.substr(paren + 1), 2)))
-                    if (c.size() == 1 && c[0] >= '0' && c[0] <= '9') digits += c;
-            const auto score = ParseInt(digits);
-            if (!score) throw ConversionError("'" + digits + "' is not a valid integer value");
-            high = *score >= *m_threshold;
+            high = generated.score >= *m_threshold;
         }
-        if (high && m_sink.highScore) m_sink.highScore(name);
+        if (high && m_sink.highScore) m_sink.highScore(generated);
     }
-    m_row += PadClassicName(name);
+    m_row += PadClassicName(generated.Text());
     if (++m_count == 6) Finish();
 }
 
@@ -339,7 +371,7 @@ int RunClassicGeneration(const ClassicSettings& s, const std::atomic<bool>& flag
                          const ClassicSink& sink) {
     int emitted = 0;
     ClassicSink counting = sink;
-    counting.name = [&](const std::string& name) {
+    counting.name = [&](const GeneratedName& name) {
         ++emitted;
         if (sink.name) sink.name(name);
     };
@@ -351,31 +383,31 @@ int RunClassicGeneration(const ClassicSettings& s, const std::atomic<bool>& flag
     }
     ClassicEmitter emitter(s, counting, filter);
     const auto keepGoing = [&] { return flag.load(); };
+    const std::string surname = Trim(s.surname);
+    // The rows' mz is the surname, the given name and the score suffix of its combination
+    // ("张伟明(85分)"): split once, here, into the name and its score.
     const auto run = [&](const std::string& sql, const BandOrder& bands) {
         RefQuery q(kRedoviv, sql, &flag);  // a stop cuts a long query short
         ForEachBanded(q.RecordCount(), bands, keepGoing, [&](int row) {
             q.MoveTo(row - 1);
-            emitter.Emit(q.AsText("mz"));
+            emitter.Emit(GeneratedNameOf(Trim(q.AsText("mz"))));
         });
     };
     try {
-        if (s.chosenCombo != kAutomaticCombo) {
-            const auto combo = ParseStrokeCombo(s.chosenCombo, s.twoCharGiven);
-            if (!combo)
-                throw ConversionError("'" + s.chosenCombo + "' is not a stroke combination");
+        if (!s.automatic) {
+            if (!s.chosen) return emitted;  // an entry that does not read: nothing to run
             run(Fill("select mz from (\r\n%s\r\n%s",
-                     {ClassicSelect(s, *combo, false),
-                      ClassicTail(HasSecondSubquery(s, *combo), s.elements)}),
+                     {ClassicSelect(s, *s.chosen, false),
+                      ClassicTail(HasSecondSubquery(s, *s.chosen), s.elements)}),
                 kChosenBands);
         } else {
-            for (std::size_t first = 1; first < s.combos.size(); first += 8) {
+            for (std::size_t first = 0; first < s.combos.size(); first += 8) {
                 if (!flag.load()) break;
                 std::string unionText;
                 bool pair = false;
                 for (std::size_t i = first; i < s.combos.size() && i < first + 8; ++i) {
-                    const auto combo = ParseStrokeCombo(s.combos[i], s.twoCharGiven);
-                    if (!combo)
-                        throw ConversionError("'" + s.combos[i] + "' is not a stroke combination");
+                    const auto combo = StrokesOf(s.combos[i], s.twoCharGiven);
+                    if (!combo) throw ConversionError("'" + s.combos[i].Text() + "' does not read");
                     pair = HasSecondSubquery(s, *combo);
                     if (i > first) unionText += "\r\n union \r\n";
                     unionText += ClassicSelect(s, *combo, true);
@@ -385,8 +417,9 @@ int RunClassicGeneration(const ClassicSettings& s, const std::atomic<bool>& flag
                     kAutomaticBands);
             }
         }
-    } catch (const std::exception&) {
+    } catch (const ReferenceDbError&) {
         // A failed query or conversion ends the run quietly; what was shown stays.
+    } catch (const ConversionError&) {
     }
     emitter.Finish();
     return emitted;

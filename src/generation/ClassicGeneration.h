@@ -35,19 +35,35 @@ struct ComboOptions {
 // The SQL text of the combination list (its lines joined by CR LF) and the name kind.
 std::string StrokeComboQuery(const ComboOptions& options, int& nameKind);
 
-// "电脑全自动" followed by one entry per combination, best first. Empty list (no entry at
-// all) on an engine error.
-std::vector<std::string> LoadStrokeCombos(const ComboOptions& options, int& nameKind);
+// One entry of the combination list after "电脑全自动": the surname's strokes and one row
+// of table `zh`.
+struct StrokeCombo {
+    int nameKind = 12;  // the form the entry was made for (NameKindOf)
+    int x1 = 0, x2 = 0;      // strokes of the surname's characters (x2: two-character surname)
+    int bh21 = 0, bh22 = 0;  // the given name's strokes
+    int zf = 0;              // the combination's score
 
-// Entry text of one combination: 7|10(85分), 7|10-6(85分), 4-11|10(85分), 4-11|10-6(85分).
-std::string StrokeComboText(int nameKind, int x1, int x2, int bh21, int bh22, int zf);
+    // The entry as the list shows it: 7|10(85分), 7|10-6(85分), 4-11|10(85分), 4-11|10-6(85分).
+    std::string Text() const;
+    friend bool operator==(const StrokeCombo&, const StrokeCombo&) = default;
+};
 
-// Given-name strokes and score suffix read back from an entry.
+// The combinations for the options, best first; none on an engine error.
+std::optional<std::vector<StrokeCombo>> LoadStrokeCombos(const ComboOptions& options,
+                                                         int& nameKind);
+
+// What a run takes from a combination: the given name's strokes and the score every name
+// of the combination carries.
 struct ComboStrokes {
     int s1 = 0;
-    int s2 = 0;
-    std::string suffix;  // "(85分)"
+    int s2 = 0;  // 0 for a one-character given name
+    int score = 0;
+    std::string Suffix() const;  // "(85分)"
 };
+// The strokes of `combo` for a run of the given form; none when the entry was made for the
+// other form (its text does not read as one of this form).
+std::optional<ComboStrokes> StrokesOf(const StrokeCombo& combo, bool twoCharGiven);
+// An entry typed as text (qinghe-cli --combo) read for a run of the given form.
 std::optional<ComboStrokes> ParseStrokeCombo(std::string_view entry, bool twoCharGiven);
 
 // The condition on `word` that selects characters by sex; the first form serves one-character
@@ -68,10 +84,11 @@ struct ClassicSettings {
     bool twoCharGiven = true;
     std::string fixedChar;
     bool fixedFirst = true;
-    std::vector<std::string> combos;   // the list's entries, "电脑全自动" first
-    std::string chosenCombo;           // trimmed text of the chosen entry
-    bool copyHighScores = true;        // "自动挑选"
-    std::string highScoreText = "70";  // threshold as typed
+    std::vector<StrokeCombo> combos;     // the listed combinations, best first
+    bool automatic = true;               // "电脑全自动" chosen: every listed combination
+    std::optional<ComboStrokes> chosen;  // else the chosen one; none when it does not read
+    bool copyHighScores = true;          // "自动挑选"
+    std::string highScoreText = "70";    // threshold as typed
     ElementChoice elements;
     bool filterNames = true;  // "过滤不雅名字": drop names the name filter faults
 };
@@ -98,11 +115,19 @@ inline constexpr BandOrder kAutomaticBands = {6, 9, 1, 2, 8, 3, 7, 4, 5};
 void ForEachBanded(int rowCount, const BandOrder& bandOrder, const std::function<bool()>& keepGoing,
                    const std::function<void(int)>& emit);
 
+// A generated name: surname and given name, and the score of its combination.
+struct GeneratedName {
+    std::string name;  // 张伟明
+    int score = 0;     // 85
+    std::string Text() const;  // 张伟明(85分), as the lists show it
+    friend bool operator==(const GeneratedName&, const GeneratedName&) = default;
+};
+
 // Where a run's names go: every name in order, the high-scoring copies, and the rows of six
 // (each padded name ends at a 16-cell boundary).
 struct ClassicSink {
-    std::function<void(const std::string&)> name;
-    std::function<void(const std::string&)> highScore;
+    std::function<void(const GeneratedName&)> name;
+    std::function<void(const GeneratedName&)> highScore;
     std::function<void(const std::string&)> row;
 };
 
@@ -112,7 +137,7 @@ class ClassicEmitter {
   public:
     ClassicEmitter(const ClassicSettings& settings, const ClassicSink& sink,
                    std::shared_ptr<const NameFilterTables> filter = nullptr);
-    void Emit(const std::string& name);
+    void Emit(const GeneratedName& name);
     // A last row of one to five names is shown too.
     void Finish();
 

@@ -29,8 +29,8 @@ void ClassicStream::Run() {
     m_batch = EmptyBatch(m_run);
     m_batchStart = std::chrono::steady_clock::now();
     ClassicSink sink;
-    sink.name = [this](const std::string&) { ++m_batch.names; };
-    sink.highScore = [this](const std::string& name) { m_batch.highScores.push_back(name); };
+    sink.name = [this](const GeneratedName&) { ++m_batch.names; };
+    sink.highScore = [this](const GeneratedName& name) { m_batch.highScores.push_back(name); };
     // A batch closes only after a whole row, so rows and high scores cover the same names.
     sink.row = [this](const std::string& row) {
         m_batch.rows.push_back(row);

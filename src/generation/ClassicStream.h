@@ -21,7 +21,7 @@ namespace qinghe {
 struct NameBatch {
     std::uint64_t run = 0;
     std::vector<std::string> rows;        // padded rows of six (the run's last may be shorter)
-    std::vector<std::string> highScores;  // the names of these rows that reach the threshold
+    std::vector<GeneratedName> highScores;  // the names of these rows that reach the threshold
     int names = 0;
     bool last = false;  // the run's final batch; empty when the run was stopped
 };

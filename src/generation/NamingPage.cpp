@@ -225,10 +225,14 @@ void NamingPage::LoadStrokeCombos(const QString& surname) {
         if (!ok) return;  // not a number: the list stays as it was
         o.minScore = value;
     }
-    const std::vector<std::string> entries = qinghe::LoadStrokeCombos(o, m_nameKind);
-    if (entries.empty()) return;
+    const auto combos = qinghe::LoadStrokeCombos(o, m_nameKind);
+    if (!combos) return;  // an engine error keeps the list as it was
     m_code->clear();
-    for (const std::string& e : entries) m_code->addItem(QString::fromStdString(e));
+    m_code->addItem(QString::fromUtf8(qinghe::kAutomaticCombo.data(),
+                                      static_cast<qsizetype>(qinghe::kAutomaticCombo.size())));
+    // Each entry shows its text and carries its combination.
+    for (const qinghe::StrokeCombo& c : *combos)
+        m_code->addItem(QString::fromStdString(c.Text()), QVariant::fromValue(c));
     m_code->setCurrentIndex(0);
 }
 
@@ -308,9 +312,12 @@ qinghe::ClassicSettings NamingPage::ClassicSnapshot() {
     s.twoCharGiven = m_form->currentIndex() == 0;
     s.fixedChar = Trimmed(m_fixedChar->text());
     s.fixedFirst = m_fixedPlace->currentIndex() == 0;
-    for (int i = 0; i < m_code->count(); ++i)
-        s.combos.push_back(m_code->itemText(i).toStdString());
-    s.chosenCombo = Trimmed(m_code->currentText());
+    for (int i = 1; i < m_code->count(); ++i)
+        s.combos.push_back(m_code->itemData(i).value<qinghe::StrokeCombo>());
+    s.automatic = m_code->currentIndex() <= 0;
+    if (!s.automatic)
+        s.chosen = qinghe::StrokesOf(m_code->currentData().value<qinghe::StrokeCombo>(),
+                                     s.twoCharGiven);
     s.copyHighScores = m_initFee->isChecked();
     s.highScoreText = m_sorcss->text().toStdString();
     s.filterNames = m_filter->isChecked();
@@ -345,7 +352,8 @@ void NamingPage::ShowClassicBatch(const qinghe::NameBatch& batch) {
     }
     if (!batch.highScores.empty()) {
         QStringList names;
-        for (const std::string& name : batch.highScores) names << QString::fromStdString(name);
+        for (const qinghe::GeneratedName& name : batch.highScores)
+            names << QString::fromStdString(name.Text());
         m_lists.lists[0]->addItems(names);
     }
     m_generationThread->BatchShown();

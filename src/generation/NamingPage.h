@@ -13,6 +13,7 @@
 
 #include "app/BirthBoxes.h"
 #include "app/Controls.h"
+#include "generation/ClassicGeneration.h"
 
 class QComboBox;
 class QLabel;
@@ -23,9 +24,11 @@ class QTextEdit;
 class TMythread;
 namespace qinghe {
 class PageHost;
-struct ClassicSettings;
 struct NameBatch;
 }  // namespace qinghe
+
+// CBCode's entries carry their combination as item data.
+Q_DECLARE_METATYPE(qinghe::StrokeCombo)
 
 class NamingPage : public QWidget {
     Q_OBJECT

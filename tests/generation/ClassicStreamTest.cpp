@@ -47,7 +47,8 @@ class Display {
 
 // What a run on one thread gives, for comparison.
 struct Sequential {
-    std::vector<std::string> rows, highScores;
+    std::vector<std::string> rows;
+    std::vector<GeneratedName> highScores;
 };
 
 class ClassicStreamTest : public ::testing::Test {
@@ -62,7 +63,7 @@ class ClassicStreamTest : public ::testing::Test {
         std::atomic<bool> flag{true};
         ClassicSink sink;
         sink.row = [&](const std::string& r) { out.rows.push_back(r); };
-        sink.highScore = [&](const std::string& n) { out.highScores.push_back(n); };
+        sink.highScore = [&](const GeneratedName& n) { out.highScores.push_back(n); };
         RunClassicGeneration(s, flag, sink);
         return out;
     }
@@ -103,10 +104,11 @@ TEST_F(ClassicStreamTest, ShowsTheRunOfOneThreadInWholeRows) {
         }
         EXPECT_LE(b.names, 200 + 5);
         // The high scores belong to this batch's rows.
-        for (const std::string& high : b.highScores) {
+        for (const GeneratedName& high : b.highScores) {
             bool inRows = false;
-            for (const std::string& row : b.rows) inRows |= row.find(high) != std::string::npos;
-            EXPECT_TRUE(inRows) << high;
+            for (const std::string& row : b.rows)
+                inRows |= row.find(high.Text()) != std::string::npos;
+            EXPECT_TRUE(inRows) << high.Text();
         }
         shown.rows.insert(shown.rows.end(), b.rows.begin(), b.rows.end());
         shown.highScores.insert(shown.highScores.end(), b.highScores.begin(), b.highScores.end());

@@ -106,7 +106,8 @@ class FilteredLists : public ::testing::Test {
         std::vector<std::string> names;
         std::atomic<bool> flag{true};
         ClassicSink sink;
-        sink.name = [&](const std::string& n) {
+        sink.name = [&](const GeneratedName& generated) {
+            const std::string n = generated.Text();
             if (!flag) return;  // the rest of the step of nine after the limit
             names.push_back(n);
             if (static_cast<int>(names.size()) == limit) flag = false;
@@ -144,12 +145,12 @@ TEST_F(FilteredLists, AnEndingCharacterFixedFirstStillGivesNames) {
     s.fixedChar = "澜";
     s.fixedFirst = true;
     int kind = 0;
-    s.combos = LoadStrokeCombos(ComboOptions{"王", true, "澜", true, 70}, kind);
+    s.combos = LoadStrokeCombos(ComboOptions{"王", true, "澜", true, 70}, kind).value();
     s.filterNames = true;
     std::vector<std::string> names;
     std::atomic<bool> flag{true};
     ClassicSink sink;
-    sink.name = [&](const std::string& n) { names.push_back(n); };
+    sink.name = [&](const GeneratedName& n) { names.push_back(n.Text()); };
     RunClassicGeneration(s, flag, sink);
     ASSERT_FALSE(names.empty());
     for (const std::string& n : names) EXPECT_EQ(n.substr(0, 6), "王澜") << n;

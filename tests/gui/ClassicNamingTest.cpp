@@ -54,6 +54,13 @@ class ClassicNamingTest : public QObject {
         QVERIFY(code->count() <= 21);  // at most 20 for two-character given names
         QVERIFY(code->itemText(1).startsWith(QStringLiteral("11|")));
         QCOMPARE(w.Naming()->NameKind(), 12);
+        // Each entry carries its combination; the text is made from it.
+        QVERIFY(!code->itemData(0).isValid());
+        for (int i = 1; i < code->count(); ++i) {
+            const auto combo = code->itemData(i).value<qinghe::StrokeCombo>();
+            QCOMPARE(QString::fromStdString(combo.Text()), code->itemText(i));
+            QCOMPARE(combo.x1, 11);
+        }
     }
 
     void RunStreamsNamesAndStops() {

@@ -66,7 +66,9 @@ bool IsBeforeJieMoment(int year, Moment birth) {
         Moment jie;
         if (!ParseMoment(q.AsText(0), jie)) return false;
         return birth < jie;
-    } catch (const std::exception&) {
+    } catch (const ReferenceDbError&) {
+        return false;
+    } catch (const ConversionError&) {
         return false;
     }
 }
@@ -87,7 +89,9 @@ std::optional<JieMoments> JieMomentsFromTable(int year) {
         for (bool f : found)
             if (!f) return std::nullopt;
         return moments;
-    } catch (const std::exception&) {
+    } catch (const ReferenceDbError&) {
+        return std::nullopt;
+    } catch (const ConversionError&) {
         return std::nullopt;
     }
 }

@@ -19,7 +19,9 @@ std::string FirstText(std::string_view file, const std::string& sql) {
         RefQuery q(ReferenceDb(file).ConnectionString(), sql);
         if (q.Eof()) return {};
         return Trim(q.AsText(0));
-    } catch (const std::exception&) {
+    } catch (const ReferenceDbError&) {
+        return {};
+    } catch (const ConversionError&) {
         return {};
     }
 }

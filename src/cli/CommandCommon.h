@@ -54,6 +54,7 @@ int RunCommand(const char* name, const char* synopsis, Run run);
 }  // namespace qinghe::cli
 
 #include <cstdio>
+#include <stdexcept>
 #include <exception>
 
 template <typename Run>
@@ -64,7 +65,9 @@ int qinghe::cli::RunCommand(const char* name, const char* synopsis, Run run) {
         std::fprintf(stderr, "qinghe-cli %s: %s\nusage: qinghe-cli %s\n", name, u.message.c_str(),
                      synopsis);
         return 2;
-    } catch (const std::exception& e) {
+    } catch (const std::runtime_error& e) {
+        // Refused input, unreadable data and engine errors; a logic error is a fault of
+        // the program and is not turned into a message.
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }

@@ -254,7 +254,9 @@ int main(int argc, char** argv) {
                          std::string(name).c_str(), e.message.c_str(),
                          std::string(c.synopsis).c_str());
             return 2;
-        } catch (const std::exception& e) {
+        } catch (const std::runtime_error& e) {
+            // Refused input, unreadable data and engine errors; a logic error is a fault of
+            // the program and is not turned into a message.
             std::fprintf(stderr, "%s\n", e.what());
             return 1;
         }

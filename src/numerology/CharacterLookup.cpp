@@ -15,7 +15,9 @@ std::string FirstText(const std::string& sql) {
     try {
         RefQuery q(kRedoviv, sql);
         return q.Eof() ? std::string() : q.AsText(0);
-    } catch (const std::exception&) {
+    } catch (const ReferenceDbError&) {
+        return {};
+    } catch (const ConversionError&) {
         return {};
     }
 }
@@ -24,7 +26,9 @@ int FirstInteger(const std::string& sql) {
     try {
         RefQuery q(kRedoviv, sql);
         return q.Eof() ? 0 : static_cast<int>(q.AsInteger(0));
-    } catch (const std::exception&) {
+    } catch (const ReferenceDbError&) {
+        return 0;
+    } catch (const ConversionError&) {
         return 0;
     }
 }

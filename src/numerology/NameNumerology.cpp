@@ -80,7 +80,9 @@ int CombinationScore(std::string_view s1, std::string_view s2, std::string_view 
     try {
         RefQuery q(kRedoviv, sql);
         return q.Eof() ? 0 : static_cast<int>(q.AsInteger(0));
-    } catch (const std::exception&) {
+    } catch (const ReferenceDbError&) {
+        return 0;
+    } catch (const ConversionError&) {
         return 0;
     }
 }

@@ -7,7 +7,9 @@
 
 namespace {
 
-qinghe::BirthMoment Birth() { return bench::SampleBirth("30"); }
+qinghe::BirthMoment Birth() {
+    return bench::SampleBirth("30");
+}
 
 void NamePageReport(benchmark::State& state) {
     const qinghe::BirthMoment in = Birth();

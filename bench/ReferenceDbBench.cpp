@@ -35,7 +35,8 @@ const std::string& WordFile() {
                    std::to_string(1 + i % 30) + ",'pin','木',1,1,'0'," + std::to_string(i) +
                    ",NULL);";
         }
-        sql += "INSERT INTO word VALUES (9000,'张','張',11,'zhāng','火',1,1,'0',1,1);COMMIT;ANALYZE;";
+        sql +=
+            "INSERT INTO word VALUES (9000,'张','張',11,'zhāng','火',1,1,'0',1,1);COMMIT;ANALYZE;";
         sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
         sqlite3_close(db);
         return file;
@@ -84,7 +85,8 @@ BENCHMARK(NativePreparedOnce);
 
 void TranslateOnly(benchmark::State& state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(qinghe::TranslateJetSql("select  top 1 bh from word where zi = '张'"));
+        benchmark::DoNotOptimize(
+            qinghe::TranslateJetSql("select  top 1 bh from word where zi = '张'"));
 }
 BENCHMARK(TranslateOnly);
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake clang
+  build-essential cmake clang clang-format
   qt6-base-dev qt6-qpa-plugins qt6-svg-dev
   libsqlite3-dev libgtest-dev libbenchmark-dev libbz2-dev
   unicode-data opencc libopencc-dev

@@ -78,7 +78,6 @@ void SaveReportWithDialog(QFileDialog* dialog, const QString& fullName,
     }
 }
 
-
 std::vector<std::string> TextLines(const QString& text) {
     std::vector<std::string> lines;
     for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(line.toStdString());

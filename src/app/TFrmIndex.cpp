@@ -57,9 +57,8 @@ TFrmIndex::TFrmIndex(QWidget* parent) : QMainWindow(parent) {
     m_chart = new ChartPage(*this);
     m_poetry = new PoetryPage(*this);
     const std::pair<QWidget*, const char*> pages[] = {
-        {m_naming, "TabSheet1"},       {m_nameAnalysis, "TabSheet3"}, {m_chart, "TabSheet2"},
-        {m_poetry, "TabSheet6"},       {new KnowledgePage, "TabSheet9"},
-        {new AboutPage, "TabSheet8"}};
+        {m_naming, "TabSheet1"}, {m_nameAnalysis, "TabSheet3"},    {m_chart, "TabSheet2"},
+        {m_poetry, "TabSheet6"}, {new KnowledgePage, "TabSheet9"}, {new AboutPage, "TabSheet8"}};
     for (const auto& [page, name] : pages) {
         page->setObjectName(QString::fromLatin1(name));
         m_pages->addWidget(page);

@@ -81,7 +81,8 @@ std::size_t Utf8Length(std::string_view text) {
 std::string Trim(std::string_view text) {
     constexpr std::string_view kIdeographicSpace = "\u3000";
     for (;;) {
-        if (!text.empty() && (text.front() == ' ' || (text.front() >= '\t' && text.front() <= '\r')))
+        if (!text.empty() &&
+            (text.front() == ' ' || (text.front() >= '\t' && text.front() <= '\r')))
             text.remove_prefix(1);
         else if (text.substr(0, 3) == kIdeographicSpace)
             text.remove_prefix(3);

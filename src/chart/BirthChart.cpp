@@ -1,13 +1,13 @@
 // Steps of the chart: date check, pillars by the exact 节 moments, conception pillar, direction
 // by the year stem and sex, start of luck by the days to the nearest 节 (three days a year),
 // luck pillars stepping from the month pillar, and the hidden stems of four branches.
-#include "base/Utf8.h"
 #include "chart/BirthChart.h"
 
 #include <algorithm>
 #include <optional>
 #include <vector>
 
+#include "base/Utf8.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/SolarTerms.h"
 #include "chart/ChartReadings.h"
@@ -36,8 +36,7 @@ std::optional<std::vector<int>> JieDaysAround(int year) {
 // The mean-year search: the first day one to 32 days away whose mean-year term is a 节.
 int DaysToMeanJie(int birthDay, bool backward) {
     for (int j = 1; j <= 32; ++j)
-        if (IsJieTerm(Trim(
-                SolarTermOfDate(CivilFromDays(backward ? birthDay - j : birthDay + j)))))
+        if (IsJieTerm(Trim(SolarTermOfDate(CivilFromDays(backward ? birthDay - j : birthDay + j)))))
             return j;
     return 32;
 }

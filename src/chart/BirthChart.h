@@ -10,8 +10,8 @@
 
 #include "base/CivilDate.h"
 #include "base/Errors.h"
-#include "chart/BirthMoment.h"
 #include "calendar/Sexagenary.h"
+#include "chart/BirthMoment.h"
 
 namespace qinghe {
 

@@ -27,8 +27,8 @@ enum class CalendarKind { Gregorian, Lunar };
 
 struct BirthMoment {
     CalendarKind calendar = CalendarKind::Gregorian;  // the calendar the date was given in
-    CivilDate date;          // Gregorian; a lunar date is converted, 1900-01-31 to 2100-12-31
-    int hour = 0;            // of the hour item, 0..99; the chart refuses a day's hour past 23
+    CivilDate date;             // Gregorian; a lunar date is converted, 1900-01-31 to 2100-12-31
+    int hour = 0;               // of the hour item, 0..99; the chart refuses a day's hour past 23
     std::optional<int> minute;  // none when the box holds no number; the chart refuses 60 on
     std::string minuteText;     // as typed: the reports' birth lines show "05分" for "05"
     bool male = true;           // "男"; any other sex text is female

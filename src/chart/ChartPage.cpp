@@ -24,8 +24,8 @@ ChartPage::ChartPage(qinghe::PageHost& host)
     : m_host(host),
       m_controls(qinghe::BuildReportPage(
           this, {"Xing2", "NameB2",
-                 qinghe::BirthBoxNames{"CBsex2", "ComDate2", "SYear2", "SMonth2", "Sday2",
-                                       "Shour2", "CBFen2"},
+                 qinghe::BirthBoxNames{"CBsex2", "ComDate2", "SYear2", "SMonth2", "Sday2", "Shour2",
+                                       "CBFen2"},
                  "RzButton2", "分析", "RzBitBtn8", "Memo1"})) {
     m_buffer = qinghe::AsReport(new QTextEdit(this));
     m_buffer->setObjectName(QStringLiteral("REbazi"));

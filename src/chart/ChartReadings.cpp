@@ -1,12 +1,12 @@
 // Readings by the chart look-up tables; the SQL texts are the program's fixed queries, with
 // every key quoted. Ten god, 纳音 and element look-ups answer empty text on any failure so a
 // report still prints its line; the bone weight lets an engine error end the report.
-#include "base/Utf8.h"
 #include "chart/ChartReadings.h"
 
 #include <cmath>
 #include <exception>
 
+#include "base/Utf8.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/SqlText.h"
 
@@ -66,8 +66,7 @@ std::string CountElements(std::string_view elementText) {
     for (int pillar = 0; pillar < 4 && start <= elementText.size(); ++pillar) {
         std::size_t gap = elementText.find("   ", start);
         if (pillar == 3 || gap == std::string_view::npos) gap = elementText.size();
-        const std::vector<std::string> chars =
-            Utf8Chars(elementText.substr(start, gap - start));
+        const std::vector<std::string> chars = Utf8Chars(elementText.substr(start, gap - start));
         for (std::size_t i = 0; i < chars.size() && i < 2; ++i)
             for (int e = 0; e < 5; ++e)
                 if (chars[i] == kElements[e]) ++counts[e];

@@ -1,11 +1,11 @@
 // The report reads the boxes once, computes the chart after its personal lines and writes the
 // tables in columns seven cells wide (a pair of four cells and three blanks). Years of life
 // and small-luck ages count lunar years from the birth's lunar year.
-#include "base/Utf8.h"
 #include "chart/ChartReport.h"
 
 #include <cstdio>
 
+#include "base/Utf8.h"
 #include "calendar/LunarCalendar.h"
 #include "chart/ChartReadings.h"
 #include "refdata/ReferenceDb.h"
@@ -57,7 +57,8 @@ std::string LuckAgesLine(int n) {
 }
 
 BirthChart WriteChartReport(std::string_view surname, std::string_view givenName,
-                            const BirthMoment& birth, int nowYear, std::vector<std::string>& lines) {
+                            const BirthMoment& birth, int nowYear,
+                            std::vector<std::string>& lines) {
     const std::string fullName = Trim(surname) + Trim(givenName);
     const CivilDate g = birth.date;
     const LunarDate lunar = SolarToLunar(g);

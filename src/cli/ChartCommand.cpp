@@ -7,8 +7,8 @@
 #include <exception>
 #include <string_view>
 
-#include "chart/BirthMoment.h"
 #include "chart/BirthChart.h"
+#include "chart/BirthMoment.h"
 #include "chart/ChartReport.h"
 #include "cli/CommandCommon.h"
 

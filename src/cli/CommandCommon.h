@@ -54,8 +54,8 @@ int RunCommand(const char* name, const char* synopsis, Run run);
 }  // namespace qinghe::cli
 
 #include <cstdio>
-#include <stdexcept>
 #include <exception>
+#include <stdexcept>
 
 template <typename Run>
 int qinghe::cli::RunCommand(const char* name, const char* synopsis, Run run) {

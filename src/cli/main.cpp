@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Utf8.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/SolarAstronomy.h"
 #include "calendar/SolarTerms.h"
@@ -20,7 +21,6 @@
 #include "generation/ClassicGeneration.h"
 #include "numerology/CharacterLookup.h"
 #include "refdata/ReferenceDb.h"
-#include "base/Utf8.h"
 
 namespace {
 
@@ -174,7 +174,8 @@ int Generate(const Args& args) {
     if (const std::string* min = o.Get("--min-score"))
         combo.minScore = IntegerArg(*min, "--min-score");
     int nameKind = 0;
-    s.combos = qinghe::LoadStrokeCombos(combo, nameKind).value_or(std::vector<qinghe::StrokeCombo>{});
+    s.combos =
+        qinghe::LoadStrokeCombos(combo, nameKind).value_or(std::vector<qinghe::StrokeCombo>{});
     if (const std::string* chosen = o.Get("--combo");
         chosen && qinghe::Trim(*chosen) != qinghe::kAutomaticCombo) {
         s.automatic = false;

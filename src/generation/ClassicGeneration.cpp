@@ -3,10 +3,10 @@
 
 #include <charconv>
 
+#include "base/Utf8.h"
 #include "numerology/CharacterLookup.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/SqlText.h"
-#include "base/Utf8.h"
 
 namespace qinghe {
 
@@ -59,10 +59,10 @@ GeneratedName GeneratedNameOf(const std::string& mz) {
     const std::string_view closing = "分)";
     const bool closed = mz.size() >= closing.size() &&
                         mz.compare(mz.size() - closing.size(), closing.size(), closing) == 0;
-    const auto score =
-        paren == std::string::npos || !closed
-            ? std::nullopt
-            : ParseInt(std::string_view(mz).substr(paren + 1, mz.size() - paren - 1 - closing.size()));
+    const auto score = paren == std::string::npos || !closed
+                           ? std::nullopt
+                           : ParseInt(std::string_view(mz).substr(
+                                 paren + 1, mz.size() - paren - 1 - closing.size()));
     if (!score) throw ConversionError("'" + mz + "' is not a generated name");
     return {mz.substr(0, paren), *score};
 }
@@ -150,8 +150,8 @@ std::optional<ComboStrokes> ParseStrokeCombo(std::string_view entry, bool twoCha
     // The score closes the entry: "(85分)".
     const std::string suffix = Trim(FirstChars(std::string_view(given).substr(paren), 16));
     const std::string_view closing = "分)";
-    if (suffix.size() <= 1 + closing.size() || suffix.compare(suffix.size() - closing.size(),
-                                                             closing.size(), closing) != 0)
+    if (suffix.size() <= 1 + closing.size() ||
+        suffix.compare(suffix.size() - closing.size(), closing.size(), closing) != 0)
         return std::nullopt;
     const auto score =
         ParseInt(std::string_view(suffix).substr(1, suffix.size() - 1 - closing.size()));
@@ -279,7 +279,8 @@ std::string ClassicSelect(const ClassicSettings& s, const ComboStrokes& combo, b
                    : " + a.zi + '%s'  as mz,(a.px + a.id) as px,1 as you,a.wuhang as wuhang1 "
                      "from (";
     }
-    std::string sql = "select " + SqlQuote(Trim(s.surname)) + Fill(list, {Inner(combo.Suffix())}) + a;
+    std::string sql =
+        "select " + SqlQuote(Trim(s.surname)) + Fill(list, {Inner(combo.Suffix())}) + a;
     sql += b.empty() ? ") a " : ") a , (" + b + ") b";
     return sql;
 }

@@ -38,7 +38,7 @@ std::string StrokeComboQuery(const ComboOptions& options, int& nameKind);
 // One entry of the combination list after "电脑全自动": the surname's strokes and one row
 // of table `zh`.
 struct StrokeCombo {
-    int nameKind = 12;  // the form the entry was made for (NameKindOf)
+    int nameKind = 12;       // the form the entry was made for (NameKindOf)
     int x1 = 0, x2 = 0;      // strokes of the surname's characters (x2: two-character surname)
     int bh21 = 0, bh22 = 0;  // the given name's strokes
     int zf = 0;              // the combination's score
@@ -117,8 +117,8 @@ void ForEachBanded(int rowCount, const BandOrder& bandOrder, const std::function
 
 // A generated name: surname and given name, and the score of its combination.
 struct GeneratedName {
-    std::string name;  // 张伟明
-    int score = 0;     // 85
+    std::string name;          // 张伟明
+    int score = 0;             // 85
     std::string Text() const;  // 张伟明(85分), as the lists show it
     friend bool operator==(const GeneratedName&, const GeneratedName&) = default;
 };

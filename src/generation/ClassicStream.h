@@ -20,7 +20,7 @@ namespace qinghe {
 // that both lists always show the same prefix of it.
 struct NameBatch {
     std::uint64_t run = 0;
-    std::vector<std::string> rows;        // padded rows of six (the run's last may be shorter)
+    std::vector<std::string> rows;          // padded rows of six (the run's last may be shorter)
     std::vector<GeneratedName> highScores;  // the names of these rows that reach the threshold
     int names = 0;
     bool last = false;  // the run's final batch; empty when the run was stopped

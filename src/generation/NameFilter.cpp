@@ -5,8 +5,8 @@
 #include <mutex>
 #include <vector>
 
-#include "refdata/ReferenceDb.h"
 #include "base/Utf8.h"
+#include "refdata/ReferenceDb.h"
 
 namespace qinghe {
 

@@ -316,8 +316,8 @@ qinghe::ClassicSettings NamingPage::ClassicSnapshot() {
         s.combos.push_back(m_code->itemData(i).value<qinghe::StrokeCombo>());
     s.automatic = m_code->currentIndex() <= 0;
     if (!s.automatic)
-        s.chosen = qinghe::StrokesOf(m_code->currentData().value<qinghe::StrokeCombo>(),
-                                     s.twoCharGiven);
+        s.chosen =
+            qinghe::StrokesOf(m_code->currentData().value<qinghe::StrokeCombo>(), s.twoCharGiven);
     s.copyHighScores = m_initFee->isChecked();
     s.highScoreText = m_sorcss->text().toStdString();
     s.filterNames = m_filter->isChecked();

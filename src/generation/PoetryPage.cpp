@@ -129,10 +129,8 @@ PoetryPage::PoetryPage(qinghe::PageHost& host) : m_host(host) {
     connect(m_lists.buttons[0][1], &QPushButton::clicked, this, &PoetryPage::RzBitBtn36Click);
     connect(m_lists.buttons[1][0], &QPushButton::clicked, this, &PoetryPage::RzBitBtn37Click);
     connect(m_lists.buttons[1][1], &QPushButton::clicked, this, &PoetryPage::RzBitBtn38Click);
-    connect(m_lists.lists[0], &QListWidget::itemDoubleClicked, this,
-            &PoetryPage::ListBox3DblClick);
-    connect(m_lists.lists[1], &QListWidget::itemDoubleClicked, this,
-            &PoetryPage::ListBox4DblClick);
+    connect(m_lists.lists[0], &QListWidget::itemDoubleClicked, this, &PoetryPage::ListBox3DblClick);
+    connect(m_lists.lists[1], &QListWidget::itemDoubleClicked, this, &PoetryPage::ListBox4DblClick);
 
     m_lists.tabs->setCurrentIndex(0);
     m_poemTabs->setCurrentIndex(0);

@@ -39,10 +39,10 @@ class PoetryPage : public QWidget {
     void ListBox4DblClick();
 
   signals:
-    void stopRequested();          // RzBitBtn31 runs the naming page's RzBitBtn2Click
-    void sexChanged();             // CBsex5 runs CBsexClick
-    void searchLeft();             // leaving EditTiaojian runs XingExit
-    void namingPageRequested();    // "返回起名"
+    void stopRequested();        // RzBitBtn31 runs the naming page's RzBitBtn2Click
+    void sexChanged();           // CBsex5 runs CBsexClick
+    void searchLeft();           // leaving EditTiaojian runs XingExit
+    void namingPageRequested();  // "返回起名"
 
   private:
     void AnalyseEntry(QListWidget* list);

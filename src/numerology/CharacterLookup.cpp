@@ -2,9 +2,9 @@
 // quoted so that a typed quote cannot change the query.
 #include "numerology/CharacterLookup.h"
 
+#include "base/Utf8.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/SqlText.h"
-#include "base/Utf8.h"
 
 namespace qinghe {
 
@@ -56,7 +56,8 @@ std::string CharElement(std::string_view c) {
 
 std::string TraditionalOf(std::string_view c) {
     std::string t = FirstText("select  top 1 Left(ft,1) from word where zi = " + SqlQuote(c));
-    if (t.empty()) t = FirstText("select  top 1 Left(ft,1) from word where ft = " + SqlQuote(c) + " ");
+    if (t.empty())
+        t = FirstText("select  top 1 Left(ft,1) from word where ft = " + SqlQuote(c) + " ");
     return t;
 }
 

@@ -12,11 +12,16 @@ namespace qinghe {
 
 int FiveGrids::Of(GridKind kind) const {
     switch (kind) {
-        case GridKind::Heaven: return Heaven;
-        case GridKind::Earth: return Earth;
-        case GridKind::Person: return Person;
-        case GridKind::Total: return Total;
-        case GridKind::Outer: return Outer;
+        case GridKind::Heaven:
+            return Heaven;
+        case GridKind::Earth:
+            return Earth;
+        case GridKind::Person:
+            return Person;
+        case GridKind::Total:
+            return Total;
+        case GridKind::Outer:
+            return Outer;
     }
     return 0;
 }
@@ -35,21 +40,34 @@ int TotalUnfolded(const NameStrokes& s) {
     return surname + given;
 }
 
-int PersonUnfolded(const NameStrokes& s) { return (s.s2 ? *s.s2 : s.s1) + s.g1; }
+int PersonUnfolded(const NameStrokes& s) {
+    return (s.s2 ? *s.s2 : s.s1) + s.g1;
+}
 
 }  // namespace
 
 int FiveGridNumber(const NameStrokes& s, GridKind kind) {
     int n = 0;
     switch (kind) {
-        case GridKind::Heaven: n = s.s2 ? s.s1 + *s.s2 : s.s1 + 1; break;
-        case GridKind::Earth: n = s.g2 ? s.g1 + *s.g2 : s.g1 + 1; break;
-        case GridKind::Person: n = PersonUnfolded(s); break;
-        case GridKind::Total: n = TotalUnfolded(s); break;
+        case GridKind::Heaven:
+            n = s.s2 ? s.s1 + *s.s2 : s.s1 + 1;
+            break;
+        case GridKind::Earth:
+            n = s.g2 ? s.g1 + *s.g2 : s.g1 + 1;
+            break;
+        case GridKind::Person:
+            n = PersonUnfolded(s);
+            break;
+        case GridKind::Total:
+            n = TotalUnfolded(s);
+            break;
         case GridKind::Outer:
-            if (!s.s2 && !s.g2) n = 2;
-            else if (s.s2 && s.g2) n = TotalUnfolded(s) - PersonUnfolded(s);
-            else n = TotalUnfolded(s) - PersonUnfolded(s) + 1;
+            if (!s.s2 && !s.g2)
+                n = 2;
+            else if (s.s2 && s.g2)
+                n = TotalUnfolded(s) - PersonUnfolded(s);
+            else
+                n = TotalUnfolded(s) - PersonUnfolded(s) + 1;
             break;
     }
     return FoldGridNumber(n);
@@ -63,12 +81,23 @@ FiveGrids FiveGridsOf(const NameStrokes& s) {
 
 std::string NumberElement(int n) {
     switch (n % 10) {
-        case 1: case 2: return "木";
-        case 3: case 4: return "火";
-        case 5: case 6: return "土";
-        case 7: case 8: return "金";
-        case 9: case 0: return "水";
-        default: return "";
+        case 1:
+        case 2:
+            return "木";
+        case 3:
+        case 4:
+            return "火";
+        case 5:
+        case 6:
+            return "土";
+        case 7:
+        case 8:
+            return "金";
+        case 9:
+        case 0:
+            return "水";
+        default:
+            return "";
     }
 }
 
@@ -97,15 +126,27 @@ double GridScore(int n, GridKind kind) {
     static constexpr double kPoints[3][3] = {{10, 30, 20}, {8.5, 25.5, 17}, {7, 21, 14}};
     int row;
     switch (LuckClassOf(n)) {
-        case LuckClass::Lucky: row = 0; break;
-        case LuckClass::HalfLucky: row = 1; break;
-        case LuckClass::Unlucky: row = 2; break;
-        default: return 0;
+        case LuckClass::Lucky:
+            row = 0;
+            break;
+        case LuckClass::HalfLucky:
+            row = 1;
+            break;
+        case LuckClass::Unlucky:
+            row = 2;
+            break;
+        default:
+            return 0;
     }
     switch (kind) {
-        case GridKind::Heaven: case GridKind::Earth: case GridKind::Outer: return kPoints[row][0];
-        case GridKind::Person: return kPoints[row][1];
-        case GridKind::Total: return kPoints[row][2];
+        case GridKind::Heaven:
+        case GridKind::Earth:
+        case GridKind::Outer:
+            return kPoints[row][0];
+        case GridKind::Person:
+            return kPoints[row][1];
+        case GridKind::Total:
+            return kPoints[row][2];
     }
     return 0;
 }
@@ -127,20 +168,25 @@ enum class Relation { Same, Generates, GeneratedBy, Overcomes, OvercomeBy };
 Relation RelationOf(int a, int b) {
     const int d = ((b - a) % 5 + 5) % 5;
     switch (d) {
-        case 0: return Relation::Same;
-        case 1: return Relation::Generates;
-        case 4: return Relation::GeneratedBy;
-        case 2: return Relation::Overcomes;
-        default: return Relation::OvercomeBy;
+        case 0:
+            return Relation::Same;
+        case 1:
+            return Relation::Generates;
+        case 4:
+            return Relation::GeneratedBy;
+        case 2:
+            return Relation::Overcomes;
+        default:
+            return Relation::OvercomeBy;
     }
 }
 
 }  // namespace
 
 // Grade of 天 人 地: each relation earns points, the sum gives the grade.
-//   天 to 人: 天 generates 人 +3, 人 generates 天 +2, same +1, 人 overcomes 天 -1, 天 overcomes 人 -3
-//   人 to 地: 地 generates 人 +3, 人 generates 地 +2, same +1, 人 overcomes 地 -1, 地 overcomes 人 -3
-//   天 to 地: generating either way +1, same 0, overcoming either way -1
+//   天 to 人: 天 generates 人 +3, 人 generates 天 +2, same +1, 人 overcomes 天 -1, 天 overcomes 人
+//   -3 人 to 地: 地 generates 人 +3, 人 generates 地 +2, same +1, 人 overcomes 地 -1, 地 overcomes
+//   人 -3 天 to 地: generating either way +1, same 0, overcoming either way -1
 // Sum -7..7 -> grade: >=6: 1, 4..5: 2, 2..3: 3, 0..1: 4, -2..-1: 5, -4..-3: 6, <=-5: 7.
 // Support from above (天) and from the foundation (地) counts most, as in the tradition.
 int ThreeTalentGrade(const std::string& config) {
@@ -151,23 +197,49 @@ int ThreeTalentGrade(const std::string& config) {
     if (t < 0 || r < 0 || d < 0) return 0;
     int sum = 0;
     switch (RelationOf(t, r)) {
-        case Relation::Generates: sum += 3; break;
-        case Relation::GeneratedBy: sum += 2; break;
-        case Relation::Same: sum += 1; break;
-        case Relation::OvercomeBy: sum -= 1; break;
-        case Relation::Overcomes: sum -= 3; break;
+        case Relation::Generates:
+            sum += 3;
+            break;
+        case Relation::GeneratedBy:
+            sum += 2;
+            break;
+        case Relation::Same:
+            sum += 1;
+            break;
+        case Relation::OvercomeBy:
+            sum -= 1;
+            break;
+        case Relation::Overcomes:
+            sum -= 3;
+            break;
     }
     switch (RelationOf(d, r)) {
-        case Relation::Generates: sum += 3; break;    // 地 generates 人
-        case Relation::GeneratedBy: sum += 2; break;  // 人 generates 地
-        case Relation::Same: sum += 1; break;
-        case Relation::OvercomeBy: sum -= 1; break;   // 人 overcomes 地
-        case Relation::Overcomes: sum -= 3; break;    // 地 overcomes 人
+        case Relation::Generates:
+            sum += 3;
+            break;  // 地 generates 人
+        case Relation::GeneratedBy:
+            sum += 2;
+            break;  // 人 generates 地
+        case Relation::Same:
+            sum += 1;
+            break;
+        case Relation::OvercomeBy:
+            sum -= 1;
+            break;  // 人 overcomes 地
+        case Relation::Overcomes:
+            sum -= 3;
+            break;  // 地 overcomes 人
     }
     switch (RelationOf(t, d)) {
-        case Relation::Generates: case Relation::GeneratedBy: sum += 1; break;
-        case Relation::Same: break;
-        default: sum -= 1; break;
+        case Relation::Generates:
+        case Relation::GeneratedBy:
+            sum += 1;
+            break;
+        case Relation::Same:
+            break;
+        default:
+            sum -= 1;
+            break;
     }
     if (sum >= 6) return 1;
     if (sum >= 4) return 2;

@@ -67,12 +67,26 @@ std::optional<int> NumeralStrokes(std::string_view c) {
 
 std::string ElementByRadical(int radical) {
     switch (radical) {
-        case 167: return "金";                                  // 金 钅
-        case 75: case 115: case 118: case 140: return "木";     // 木 禾 竹 艸
-        case 85: case 15: case 173: return "水";                // 水 氵 冫 雨
-        case 86: case 72: return "火";                          // 火 灬 日
-        case 32: case 46: case 112: return "土";                // 土 山 石
-        default: return "";
+        case 167:
+            return "金";  // 金 钅
+        case 75:
+        case 115:
+        case 118:
+        case 140:
+            return "木";  // 木 禾 竹 艸
+        case 85:
+        case 15:
+        case 173:
+            return "水";  // 水 氵 冫 雨
+        case 86:
+        case 72:
+            return "火";  // 火 灬 日
+        case 32:
+        case 46:
+        case 112:
+            return "土";  // 土 山 石
+        default:
+            return "";
     }
 }
 
@@ -83,11 +97,29 @@ std::string ElementByInitial(std::string_view pinyin) {
     const char32_t second = i < pinyin.size() ? DecodeUtf8(pinyin, i) : 0;
     if (second == U'h' && (first == U'z' || first == U'c' || first == U's')) return "金";
     switch (first) {
-        case U'b': case U'p': case U'm': case U'f': return "水";
-        case U'd': case U't': case U'n': case U'l': return "火";
-        case U'g': case U'k': case U'j': case U'q': case U'x': return "木";
-        case U'z': case U'c': case U's': case U'r': return "金";
-        default: return "土";  // h, y, w and readings that open with a vowel
+        case U'b':
+        case U'p':
+        case U'm':
+        case U'f':
+            return "水";
+        case U'd':
+        case U't':
+        case U'n':
+        case U'l':
+            return "火";
+        case U'g':
+        case U'k':
+        case U'j':
+        case U'q':
+        case U'x':
+            return "木";
+        case U'z':
+        case U'c':
+        case U's':
+        case U'r':
+            return "金";
+        default:
+            return "土";  // h, y, w and readings that open with a vowel
     }
 }
 

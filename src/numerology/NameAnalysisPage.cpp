@@ -21,8 +21,8 @@ NameAnalysisPage::NameAnalysisPage(qinghe::PageHost& host)
     : m_host(host),
       m_controls(qinghe::BuildReportPage(
           this, {"Xing3", "NameB3",
-                 qinghe::BirthBoxNames{"CBsex3", "ComDate3", "SYear3", "SMonth3", "Sday3",
-                                       "Shour3", "CBFen3"},
+                 qinghe::BirthBoxNames{"CBsex3", "ComDate3", "SYear3", "SMonth3", "Sday3", "Shour3",
+                                       "CBFen3"},
                  "ButtonName", "详细分析", "BitBtnsave", "RzMemo1"})) {
     connect(m_controls.run, &QPushButton::clicked, this, &NameAnalysisPage::ButtonNameClick);
     connect(m_controls.save, &QPushButton::clicked, this, &NameAnalysisPage::BitBtnsaveClick);

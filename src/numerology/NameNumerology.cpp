@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "base/Utf8.h"
 #include "numerology/CharacterLookup.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/SqlText.h"
-#include "base/Utf8.h"
 
 namespace qinghe {
 
@@ -72,11 +72,11 @@ std::string NumberReading(int n, int field) {
 int CombinationScore(std::string_view s1, std::string_view s2, std::string_view g1,
                      std::string_view g2) {
     auto strokes = [](std::string_view c) { return c.empty() ? 0 : StrokeCount(c); };
-    const std::string sql = "select  top 1 zf from zh where bh11 = " +
-                            std::to_string(StrokeCount(s1)) +
-                            " and bh12 = " + std::to_string(strokes(s2)) +
-                            " and bh21 = " + std::to_string(strokes(g1)) +
-                            " and bh22 = " + std::to_string(strokes(g2)) + " ";
+    const std::string sql =
+        "select  top 1 zf from zh where bh11 = " + std::to_string(StrokeCount(s1)) +
+        " and bh12 = " + std::to_string(strokes(s2)) +
+        " and bh21 = " + std::to_string(strokes(g1)) +
+        " and bh22 = " + std::to_string(strokes(g2)) + " ";
     try {
         RefQuery q(kRedoviv, sql);
         return q.Eof() ? 0 : static_cast<int>(q.AsInteger(0));
@@ -93,8 +93,8 @@ double NameScore(std::string_view surname, std::string_view given) {
                                    g.single ? g.whole : g.first, g.single ? "" : g.second);
     if (c != 0) return c;
     const FiveGrids grids = ComputeFiveGrids(surname, given);
-    return ComputedNameScore(grids,
-                             ThreeTalentScore(ThreeTalents(grids.Heaven, grids.Person, grids.Earth)));
+    return ComputedNameScore(
+        grids, ThreeTalentScore(ThreeTalents(grids.Heaven, grids.Person, grids.Earth)));
 }
 
 }  // namespace qinghe

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "base/Utf8.h"
 #include "calendar/LunarCalendar.h"
 #include "chart/BirthChart.h"
 #include "chart/ChartReadings.h"
@@ -13,7 +14,6 @@
 #include "numerology/NameNumerology.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/SqlText.h"
-#include "base/Utf8.h"
 
 namespace qinghe {
 namespace {

@@ -13,10 +13,10 @@
 
 #include "app/ReportWindows.h"
 #include "app/ShowInfo.h"
+#include "base/Utf8.h"
 #include "chart/BirthChart.h"
 #include "numerology/NameReport.h"
 #include "refdata/ReferenceDb.h"
-#include "base/Utf8.h"
 
 TFrmNameMain::TFrmNameMain(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TFrmNameMain"));

@@ -5,9 +5,6 @@
 // never a silently different query.
 #include "refdata/JetSql.h"
 
-#include "base/CivilDate.h"
-#include "refdata/SqlText.h"
-
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -20,11 +17,14 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/CivilDate.h"
+#include "refdata/SqlText.h"
+
 namespace qinghe {
 
 JetSqlError::JetSqlError(std::size_t position, const std::string& what)
-    : std::runtime_error("SQL text not understood at position " + std::to_string(position) +
-                         ": " + what),
+    : std::runtime_error("SQL text not understood at position " + std::to_string(position) + ": " +
+                         what),
       m_position(position) {}
 
 namespace {
@@ -119,8 +119,8 @@ struct DateTime {
 
 bool Valid(const DateTime& d) {
     return d.year >= 100 && d.year <= 9999 && d.month >= 1 && d.month <= 12 && d.day >= 1 &&
-           d.day <= DaysInMonth(d.year, d.month) && d.hour >= 0 && d.hour <= 23 &&
-           d.minute >= 0 && d.minute <= 59 && d.second >= 0 && d.second <= 59;
+           d.day <= DaysInMonth(d.year, d.month) && d.hour >= 0 && d.hour <= 23 && d.minute >= 0 &&
+           d.minute <= 59 && d.second >= 0 && d.second <= 59;
 }
 
 // Reads digits at s[i]; returns the value and the digit count (0 when none).
@@ -239,9 +239,9 @@ void AppendPadded(std::string& out, int value, int width) {
 }
 
 void FormatDate(const DateTime& d, std::string_view fmt, std::string& out) {
-    static constexpr const char* kMonths[] = {"January", "February", "March",     "April",
-                                              "May",     "June",     "July",      "August",
-                                              "September", "October", "November", "December"};
+    static constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
+                                              "May",       "June",     "July",     "August",
+                                              "September", "October",  "November", "December"};
     static constexpr const char* kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                             "Thursday", "Friday", "Saturday"};
     bool afterHour = false;  // "m" right after an hour field means minutes
@@ -267,14 +267,15 @@ void FormatDate(const DateTime& d, std::string_view fmt, std::string& out) {
             continue;
         }
         std::size_t run = 1;
-        while (i + run < fmt.size() &&
-               std::tolower(static_cast<unsigned char>(fmt[i + run])) == lc)
+        while (i + run < fmt.size() && std::tolower(static_cast<unsigned char>(fmt[i + run])) == lc)
             ++run;
         i += run;
         switch (lc) {
             case 'y':
-                if (run >= 3) AppendPadded(out, d.year, 4);
-                else if (run == 2) AppendPadded(out, d.year % 100, 2);
+                if (run >= 3)
+                    AppendPadded(out, d.year, 4);
+                else if (run == 2)
+                    AppendPadded(out, d.year % 100, 2);
                 else {
                     int doy = d.day;
                     for (int m = 1; m < d.month; ++m) doy += DaysInMonth(d.year, m);
@@ -283,10 +284,14 @@ void FormatDate(const DateTime& d, std::string_view fmt, std::string& out) {
                 afterHour = false;
                 break;
             case 'm':
-                if (afterHour && run <= 2) AppendPadded(out, d.minute, static_cast<int>(run));
-                else if (run >= 4) out += kMonths[d.month - 1];
-                else if (run == 3) out.append(kMonths[d.month - 1], 3);
-                else AppendPadded(out, d.month, static_cast<int>(run));
+                if (afterHour && run <= 2)
+                    AppendPadded(out, d.minute, static_cast<int>(run));
+                else if (run >= 4)
+                    out += kMonths[d.month - 1];
+                else if (run == 3)
+                    out.append(kMonths[d.month - 1], 3);
+                else
+                    AppendPadded(out, d.month, static_cast<int>(run));
                 afterHour = false;
                 break;
             case 'd':
@@ -295,8 +300,10 @@ void FormatDate(const DateTime& d, std::string_view fmt, std::string& out) {
                     const int days = DaysFromCivil(d.year, d.month, d.day);
                     const int wd = ((days % 7) + 11) % 7;
                     const char* name = kDays[wd];
-                    if (run == 3) out.append(name, 3);
-                    else out += name;
+                    if (run == 3)
+                        out.append(name, 3);
+                    else
+                        out += name;
                 } else {
                     AppendPadded(out, d.day, static_cast<int>(run));
                 }
@@ -335,7 +342,9 @@ std::size_t CharPosition(std::string_view sql, std::size_t byteOffset) {
     return chars + 1;
 }
 
-bool IsWordByte(unsigned char c) { return std::isalnum(c) || c == '_' || c >= 0x80; }
+bool IsWordByte(unsigned char c) {
+    return std::isalnum(c) || c == '_' || c >= 0x80;
+}
 
 std::vector<Token> Tokenize(std::string_view sql) {
     std::vector<Token> out;
@@ -387,9 +396,8 @@ std::vector<Token> Tokenize(std::string_view sql) {
             if (t.text.empty() || t.text.find('"') != std::string::npos)
                 fail(i, "invalid name '" + t.text + "'");
             i = end + 1;
-        } else if (std::isdigit(c) ||
-                   (c == '.' && i + 1 < sql.size() &&
-                    std::isdigit(static_cast<unsigned char>(sql[i + 1])))) {
+        } else if (std::isdigit(c) || (c == '.' && i + 1 < sql.size() &&
+                                       std::isdigit(static_cast<unsigned char>(sql[i + 1])))) {
             std::size_t j = i;
             while (j < sql.size() && std::isdigit(static_cast<unsigned char>(sql[j]))) ++j;
             if (j < sql.size() && sql[j] == '.') {
@@ -401,8 +409,7 @@ std::vector<Token> Tokenize(std::string_view sql) {
                 if (k < sql.size() && (sql[k] == '+' || sql[k] == '-')) ++k;
                 if (k < sql.size() && std::isdigit(static_cast<unsigned char>(sql[k]))) {
                     j = k;
-                    while (j < sql.size() && std::isdigit(static_cast<unsigned char>(sql[j])))
-                        ++j;
+                    while (j < sql.size() && std::isdigit(static_cast<unsigned char>(sql[j]))) ++j;
                 }
             }
             // A word may follow a number directly ("bh = 8and c.bh = 11"), as Jet allows.
@@ -440,8 +447,9 @@ std::vector<Token> Tokenize(std::string_view sql) {
 
 // ---------------------------------------------------------------- parser and emitter
 
-std::string QuoteName(std::string_view name) { return "\"" + std::string(name) + "\""; }
-
+std::string QuoteName(std::string_view name) {
+    return "\"" + std::string(name) + "\"";
+}
 
 struct SelectParts {
     bool distinct = false;
@@ -463,7 +471,7 @@ std::string EmitSelect(const SelectParts& s) {
 }
 
 class Parser {
-public:
+  public:
     Parser(std::string_view sql) : m_sql(sql), m_tokens(Tokenize(sql)) {}
 
     std::string Statement() {
@@ -473,7 +481,7 @@ public:
         return out;
     }
 
-private:
+  private:
     std::string_view m_sql;
     std::vector<Token> m_tokens;
     std::size_t m_pos = 0;
@@ -489,10 +497,14 @@ private:
     }
     static std::string Describe(const Token& t) {
         switch (t.kind) {
-            case Tok::End: return "end of text";
-            case Tok::String: return "text '" + t.text + "'";
-            case Tok::Date: return "date #" + t.text + "#";
-            default: return "'" + t.text + "'";
+            case Tok::End:
+                return "end of text";
+            case Tok::String:
+                return "text '" + t.text + "'";
+            case Tok::Date:
+                return "date #" + t.text + "#";
+            default:
+                return "'" + t.text + "'";
         }
     }
 
@@ -500,9 +512,7 @@ private:
         const Token& t = Peek(ahead);
         return t.kind == Tok::Word && Upper(t.text) == kw;
     }
-    bool IsPunct(std::string_view p) const {
-        return Peek().kind == Tok::Punct && Peek().text == p;
-    }
+    bool IsPunct(std::string_view p) const { return Peek().kind == Tok::Punct && Peek().text == p; }
     void ExpectWord(std::string_view kw) {
         if (!IsWord(kw)) Fail("expected " + std::string(kw) + ", found " + Describe(Peek()));
         Advance();
@@ -570,7 +580,8 @@ private:
             long long value = -1;
             if (n.kind == Tok::Number)
                 std::from_chars(n.text.data(), n.text.data() + n.text.size(), value);
-            if (n.kind != Tok::Number || value < 0 || n.text.find_first_of(".eE") != std::string::npos)
+            if (n.kind != Tok::Number || value < 0 ||
+                n.text.find_first_of(".eE") != std::string::npos)
                 Fail("expected a whole number after TOP, found " + Describe(n));
             Advance();
             if (IsWord("PERCENT")) Fail("TOP ... PERCENT is not supported");
@@ -666,7 +677,8 @@ private:
         } else if ((t.kind == Tok::Word && !IsKeyword(t.text)) || t.kind == Tok::QuotedName ||
                    t.kind == Tok::Number) {
             // A table may be named by digits alone (the table of the 81 numbers).
-            if (t.kind == Tok::Number && t.text.find_first_not_of("0123456789") != std::string::npos)
+            if (t.kind == Tok::Number &&
+                t.text.find_first_not_of("0123456789") != std::string::npos)
                 Fail("expected a table name, found " + Describe(t));
             Advance();
             out = QuoteName(t.text);
@@ -821,9 +833,15 @@ private:
     std::string Primary() {
         const Token& t = Peek();
         switch (t.kind) {
-            case Tok::Number: Advance(); return t.text;
-            case Tok::String: Advance(); return SqlQuote(t.text);
-            case Tok::Date: Advance(); return SqlQuote(t.text);
+            case Tok::Number:
+                Advance();
+                return t.text;
+            case Tok::String:
+                Advance();
+                return SqlQuote(t.text);
+            case Tok::Date:
+                Advance();
+                return SqlQuote(t.text);
             case Tok::Punct:
                 if (t.text == "(") {
                     Advance();
@@ -832,7 +850,8 @@ private:
                     return "(" + inner + ")";
                 }
                 break;
-            case Tok::QuotedName: return ColumnRef();
+            case Tok::QuotedName:
+                return ColumnRef();
             case Tok::Word: {
                 const std::string u = Upper(t.text);
                 if (u == "NULL") {
@@ -850,7 +869,8 @@ private:
                 if (IsKeyword(t.text)) break;
                 return ColumnRef();
             }
-            case Tok::End: break;
+            case Tok::End:
+                break;
         }
         Fail("expected a value, found " + Describe(t));
     }
@@ -875,8 +895,7 @@ private:
     std::string Function() {
         const Token& name = Peek();
         const DialectEntry* e = LookUp(name.text);
-        if (e == nullptr || e->kind != Word::Function)
-            Fail("unknown function '" + name.text + "'");
+        if (e == nullptr || e->kind != Word::Function) Fail("unknown function '" + name.text + "'");
         Advance();
         ExpectPunct("(");
         std::vector<std::string> args;
@@ -892,7 +911,8 @@ private:
                 Advance();
             }
         }
-        if (static_cast<int>(args.size()) < e->minArgs || static_cast<int>(args.size()) > e->maxArgs)
+        if (static_cast<int>(args.size()) < e->minArgs ||
+            static_cast<int>(args.size()) > e->maxArgs)
             Fail("wrong number of arguments to " + name.text);
         ExpectPunct(")");
         std::string out;
@@ -1025,8 +1045,8 @@ int RegisterJetFunctions(sqlite3* db) {
         rc = sqlite3_create_function(db, "jet_format", 2, flags, nullptr, JetFormat, nullptr,
                                      nullptr);
     if (rc == SQLITE_OK)
-        rc = sqlite3_create_function(db, "jet_right", 2, flags, nullptr, JetRight, nullptr,
-                                     nullptr);
+        rc =
+            sqlite3_create_function(db, "jet_right", 2, flags, nullptr, JetRight, nullptr, nullptr);
     return rc;
 }
 

@@ -15,11 +15,11 @@ namespace qinghe {
 // A text the translator cannot read. position() is 1-based, counted in characters
 // (not bytes) of the original SQL text.
 class JetSqlError : public std::runtime_error {
-public:
+  public:
     JetSqlError(std::size_t position, const std::string& what);
     std::size_t position() const { return m_position; }
 
-private:
+  private:
     std::size_t m_position;
 };
 

@@ -1,7 +1,7 @@
 // Characters, trimming and display widths.
-#include "base/Utf8.h"
-
 #include <gtest/gtest.h>
+
+#include "base/Utf8.h"
 
 namespace qinghe {
 namespace {

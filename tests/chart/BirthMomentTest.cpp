@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "chart/BirthMoment.h"
 #include "base/Errors.h"
+#include "chart/BirthMoment.h"
 
 using qinghe::BirthInput;
 using qinghe::ConversionError;

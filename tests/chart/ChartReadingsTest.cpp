@@ -6,7 +6,6 @@
 
 #include "base/Utf8.h"
 #include "chart/ChartReadings.h"
-#include "refdata/TestFixture.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/TestFixture.h"
 
@@ -158,7 +157,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SignCase{2001, 9, 23, "天秤座"}, SignCase{2001, 10, 23, "天蝎座"},
                       SignCase{2001, 11, 21, "天蝎座"}, SignCase{2001, 11, 22, "射手座"},
                       SignCase{2001, 2, 30, ""}));
-
 
 }  // namespace
 }  // namespace qinghe

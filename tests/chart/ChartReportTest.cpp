@@ -9,7 +9,6 @@
 #include "calendar/LunarCalendar.h"
 #include "chart/ChartReadings.h"
 #include "chart/ChartReport.h"
-#include "refdata/TestFixture.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/TestFixture.h"
 
@@ -362,8 +361,8 @@ TEST_F(ChartReportTest, MinuteIsPrintedAsTyped) {
 
 TEST_F(ChartReportTest, ReportReturnsTheChartItShows) {
     std::vector<std::string> lines;
-    const BirthChart c =
-        WriteChartReport("张", "三", ReadBirthMoment(Input("1984-6-1", 12, "0", "女")), 2026, lines);
+    const BirthChart c = WriteChartReport(
+        "张", "三", ReadBirthMoment(Input("1984-6-1", 12, "0", "女")), 2026, lines);
     EXPECT_EQ(c.Backward, 1);
     EXPECT_EQ(c.LuckStartAge, 9);
 }
@@ -379,7 +378,8 @@ TEST(ChartReportWithoutBoneWeights, StopsAtTheBoneWeight) {
     SetProgramFolder(fixture.path());
     CloseReferenceConnections();
     std::vector<std::string> lines;
-    EXPECT_THROW(WriteChartReport("张", "三", ReadBirthMoment(kGood), 2026, lines), ReferenceDbError);
+    EXPECT_THROW(WriteChartReport("张", "三", ReadBirthMoment(kGood), 2026, lines),
+                 ReferenceDbError);
     EXPECT_EQ(lines.size(), 60u);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.back(), "袁天罡称骨算命：");

@@ -1,7 +1,7 @@
 // Favoured elements of two charts whose balance is plain to read.
-#include "chart/ElementBalance.h"
-
 #include <gtest/gtest.h>
+
+#include "chart/ElementBalance.h"
 
 namespace qinghe {
 namespace {

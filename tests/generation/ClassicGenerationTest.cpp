@@ -5,11 +5,11 @@
 #include <regex>
 #include <set>
 
+#include "base/Utf8.h"
 #include "generation/ClassicGeneration.h"
 #include "numerology/CharacterLookup.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/TestFixture.h"
-#include "base/Utf8.h"
 
 namespace qinghe {
 namespace {
@@ -149,9 +149,13 @@ TEST(ClassicNames, PaddedToSixteenCellsInRowsOfSix) {
     sink.row = [&](const std::string& r) { rows.push_back(r); };
     sink.highScore = [&](const GeneratedName& n) { high.push_back(n.Text()); };
     ClassicEmitter e(s, sink);
-    for (const GeneratedName& n :
-         std::vector<GeneratedName>{{"张一", 84}, {"张二", 85}, {"张三", 100}, {"张四", 9},
-                                    {"张五", 90}, {"张六", 70}, {"张七", 86}})
+    for (const GeneratedName& n : std::vector<GeneratedName>{{"张一", 84},
+                                                             {"张二", 85},
+                                                             {"张三", 100},
+                                                             {"张四", 9},
+                                                             {"张五", 90},
+                                                             {"张六", 70},
+                                                             {"张七", 86}})
         e.Emit(n);
     ASSERT_EQ(rows.size(), 1u);
     // Five names padded to 16 cells; "张四(9分)" has 9 cells and is not padded.

@@ -5,11 +5,11 @@
 
 #include <map>
 
+#include "base/Utf8.h"
 #include "generation/ClassicGeneration.h"
 #include "generation/NameFilter.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/TestFixture.h"
-#include "base/Utf8.h"
 
 namespace qinghe {
 namespace {

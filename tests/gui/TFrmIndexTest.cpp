@@ -30,16 +30,16 @@
 #include <QtTest>
 
 #include "app/ShowInfo.h"
+#include "app/TFrmIndex.h"
+#include "app/TFrm_NanNv.h"
 #include "calendar/TFRM_Date.h"
 #include "calendar/TFormHuangdao.h"
-#include "app/TFrmIndex.h"
-#include "refdata/Schema.h"
-#include "generation/NamingPage.h"
-#include "numerology/NameAnalysisPage.h"
 #include "chart/ChartPage.h"
+#include "generation/NamingPage.h"
 #include "generation/PoetryPage.h"
-#include "app/TFrm_NanNv.h"
+#include "numerology/NameAnalysisPage.h"
 #include "refdata/ReferenceDb.h"
+#include "refdata/Schema.h"
 
 namespace {
 

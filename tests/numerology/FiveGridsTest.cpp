@@ -1,11 +1,11 @@
 // Five grids, luck classes, scores and the three-talent grade.
-#include "numerology/FiveGrids.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
 #include <set>
+
+#include "numerology/FiveGrids.h"
 
 namespace qinghe {
 namespace {
@@ -23,7 +23,8 @@ TEST(FiveGrids, WangXiaoMing) {
 
 TEST(FiveGrids, EachFormOfName) {
     // 张 11 + 伟 11: single + single, 外格 is always 2.
-    EXPECT_EQ(FiveGridsOf(Strokes(11, std::nullopt, 11, std::nullopt)), (FiveGrids{12, 12, 22, 22, 2}));
+    EXPECT_EQ(FiveGridsOf(Strokes(11, std::nullopt, 11, std::nullopt)),
+              (FiveGrids{12, 12, 22, 22, 2}));
     // 欧阳 15 17 + 明 8: two-character surname, single given name.
     EXPECT_EQ(FiveGridsOf(Strokes(15, 17, 8, std::nullopt)), (FiveGrids{32, 9, 25, 40, 16}));
     // 诸葛 16 15 + 明 8 亮 9: both two characters, 外格 = 总格 - 人格.
@@ -110,7 +111,8 @@ TEST(ThreeTalentGrade, EveryGradeOccursAndPointsFollowIt) {
     for (auto t : e)
         for (auto r : e)
             for (auto d : e) ++counts[ThreeTalentGrade(std::string(t) + r + d)];
-    EXPECT_EQ(counts, (std::map<int, int>{{1, 5}, {2, 35}, {3, 15}, {4, 20}, {5, 25}, {6, 20}, {7, 5}}));
+    EXPECT_EQ(counts,
+              (std::map<int, int>{{1, 5}, {2, 35}, {3, 15}, {4, 20}, {5, 25}, {6, 20}, {7, 5}}));
     EXPECT_EQ(ThreeTalentPoints(1), 20);
     EXPECT_EQ(ThreeTalentPoints(4), 15);
     EXPECT_EQ(ThreeTalentPoints(7), 12);
@@ -124,9 +126,9 @@ TEST(NameScore, StaysWithinRangeInHalfPoints) {
         for (int g1 = 1; g1 <= 30; ++g1)
             for (int g2 = 1; g2 <= 30; ++g2) {
                 const FiveGrids g = FiveGridsOf(Strokes(s1, std::nullopt, g1, g2));
-                const double score =
-                    ComputedNameScore(g, ThreeTalentPoints(ThreeTalentGrade(
-                                             ThreeTalents(g.Heaven, g.Person, g.Earth))));
+                const double score = ComputedNameScore(
+                    g,
+                    ThreeTalentPoints(ThreeTalentGrade(ThreeTalents(g.Heaven, g.Person, g.Earth))));
                 ASSERT_GE(score, 55);
                 ASSERT_LE(score, 100);
                 ASSERT_EQ(std::fmod(score * 2, 1.0), 0.0);

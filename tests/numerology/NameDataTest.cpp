@@ -5,11 +5,11 @@
 #include <map>
 #include <set>
 
+#include "base/Utf8.h"
 #include "numerology/CharacterLookup.h"
 #include "numerology/FiveGrids.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/TestFixture.h"
-#include "base/Utf8.h"
 
 namespace qinghe {
 namespace {

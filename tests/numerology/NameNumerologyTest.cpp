@@ -1,9 +1,8 @@
 // Name numerology over small fixture tables: the worked examples and edge cases of the
 // look-ups (missing characters, stored scores of 0, three-character given names).
-#include "numerology/NameNumerology.h"
-
 #include <gtest/gtest.h>
 
+#include "numerology/NameNumerology.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/TestFixture.h"
 
@@ -11,7 +10,7 @@ namespace qinghe {
 namespace {
 
 class NameNumerologyTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         m_fixture.SeedSampleRows();
         m_fixture.Exec(kRedoviv, R"(

@@ -151,8 +151,8 @@ TEST_F(NameReportTest, SingleGivenName) {
 
 // Lunar 1990-1-1 is Gregorian 1990-01-27 (Hong Kong Observatory calendar).
 TEST_F(NameReportTest, LunarInputPrintsTheGregorianDate) {
-    const std::vector<std::string> r =
-        NameWindowReportLines("王", "小明", ReadBirthMoment(Input("1990", "1", "1", 0, "5", 1)), 2026);
+    const std::vector<std::string> r = NameWindowReportLines(
+        "王", "小明", ReadBirthMoment(Input("1990", "1", "1", 0, "5", 1)), 2026);
     EXPECT_EQ(r[4], "王小明,您今年:36岁");
     EXPECT_EQ(r[5], "您出生公历: 1990年01月27日0点5分");
     EXPECT_EQ(r[6], "农历:庚午(马年)一月初一");
@@ -274,7 +274,8 @@ TEST_F(ChangedTalFile, MissingConfigurationLeavesTheSectionOut) {
 TEST_F(ChangedTalFile, ReadingTableErrorEndsTheReport) {
     Exec("drop table \"81\"");
     std::vector<std::string> lines;
-    EXPECT_THROW(WriteNamePageReport("王", "小明", ReadBirthMoment(Input("1984", "6", "1", 12)), 2026, lines),
+    EXPECT_THROW(WriteNamePageReport("王", "小明", ReadBirthMoment(Input("1984", "6", "1", 12)),
+                                     2026, lines),
                  ReferenceDbError);
     ASSERT_EQ(lines.size(), 23u);
     EXPECT_EQ(lines[21], kSep);
@@ -284,7 +285,8 @@ TEST_F(ChangedTalFile, ReadingTableErrorEndsTheReport) {
 TEST_F(ChangedTalFile, ThreeTalentQueryErrorIsReported) {
     Exec("drop table sancai2009");
     std::vector<std::string> lines;
-    EXPECT_THROW(WriteNameWindowReport("王", "小明", ReadBirthMoment(Input("1984", "6", "1", 12)), 2026, lines),
+    EXPECT_THROW(WriteNameWindowReport("王", "小明", ReadBirthMoment(Input("1984", "6", "1", 12)),
+                                       2026, lines),
                  NameReportError);
     ASSERT_EQ(lines.size(), 21u);
     EXPECT_EQ(lines.back(),

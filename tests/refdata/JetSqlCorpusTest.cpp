@@ -50,7 +50,8 @@ std::string AutoSelectPair(const std::string& suffix, int s1, int s2) {
            kBoyClause2 + " and nan = 1  and bh = " + std::to_string(s2) + ") b";
 }
 
-const std::string kPoem = "床前明月光，疑是地上霜。\r\n举头望明月，低头思故乡。\r\n\r\n白云深处有人家";
+const std::string kPoem =
+    "床前明月光，疑是地上霜。\r\n举头望明月，低头思故乡。\r\n\r\n白云深处有人家";
 const std::string kPoemChars =
     "select zi, wuhang, nan, nv, bh from word where 1 = 1 and Aflag is null and '" + kPoem +
     "' Like '%'+ zi+ '%'" + kBoyClause1;
@@ -102,7 +103,8 @@ std::vector<CorpusEntry> Corpus() {
         // Solar terms and the birth before the jie moment.
         {"JieMomentOfDay", kTgcode,
          "select top 1 SJ from JQ where YearA = 2000  and JQ in "
-         "('立春','惊蛰','清明','立夏','芒种','小暑','立秋','白露','寒露','立冬','大雪','小寒') and "
+         "('立春','惊蛰','清明','立夏','芒种','小暑','立秋','白露','寒露','立冬','大雪','小寒') "
+         "and "
          "FORMAT(SJ,'yyyy-mm-dd') = '2000-02-04'",
          1},
         // Almanac.
@@ -125,24 +127,28 @@ std::vector<CorpusEntry> Corpus() {
          "select  top 1 zf from zh where bh11 = 11 and bh12 = 0 and bh21 = 8 and bh22 = 11 ", 1},
         {"PinyinBySimplified", kRedoviv, "select  top 1 pinyin from word where zi = '浩'", 1},
         {"PinyinByTraditional", kRedoviv, "select  top 1 pinyin from word where ft = '雲' ", 1},
-        {"ThreeTalentReading", kTalFile, "Select top 1 * from sancai2009 where title = '木火土'", 1},
+        {"ThreeTalentReading", kTalFile, "Select top 1 * from sancai2009 where title = '木火土'",
+         1},
         // Classic generation: elements, combination lists.
         {"CharElementBySimplified", kRedoviv, "select wuhang from word where zi = '张'", 1},
         {"CharElementByTraditional", kRedoviv, "select wuhang from word where ft = '張' ", 1},
         {"CombosOneCharSurnameSingle", kRedoviv,
-         Lines({"select top 40 bh11,bh12,bh21,bh22,zf from zh where bh21 < 25 and bh22 < 25 and  lx "
-                "= 11 and bh11 = 11 ",
-                " order by jxjx asc,zf asc"}),
+         Lines(
+             {"select top 40 bh11,bh12,bh21,bh22,zf from zh where bh21 < 25 and bh22 < 25 and  lx "
+              "= 11 and bh11 = 11 ",
+              " order by jxjx asc,zf asc"}),
          3},
         {"CombosOneCharSurnameDouble", kRedoviv,
-         Lines({"select top 20 bh11,bh12,bh21,bh22,zf from zh where bh21 < 25 and bh22 < 25 and  lx "
-                "= 12 and bh11 = 11 ",
-                " and zf >= 80 ", " order by jxjx asc,zf asc"}),
+         Lines(
+             {"select top 20 bh11,bh12,bh21,bh22,zf from zh where bh21 < 25 and bh22 < 25 and  lx "
+              "= 12 and bh11 = 11 ",
+              " and zf >= 80 ", " order by jxjx asc,zf asc"}),
          3},
         {"CombosFixedCharacter", kRedoviv,
-         Lines({"select top 80 bh11,bh12,bh21,bh22,zf from zh where bh21 < 25 and bh22 < 25 and  lx "
-                "= 12 and bh11 = 11 ",
-                " and bh21 = 8 ", " order by jxjx asc,zf asc"}),
+         Lines(
+             {"select top 80 bh11,bh12,bh21,bh22,zf from zh where bh21 < 25 and bh22 < 25 and  lx "
+              "= 12 and bh11 = 11 ",
+              " and bh21 = 8 ", " order by jxjx asc,zf asc"}),
          1},
         {"CombosTwoCharSurname", kRedoviv,
          Lines({"select top 20 bh11,bh12,bh21,bh22,zf from zh where bh21 < 25 and bh22 < 25 and lx "
@@ -160,13 +166,14 @@ std::vector<CorpusEntry> Corpus() {
                 "'火')  order by px"}),
          1},
         {"ClassicFixedFirst", kRedoviv,
-         Lines({"select mz from (",
-                "select '张' + a.zi + b.zi + '(88分)'  as mz,(a.px + b.px + a.id) as px,a.nv + b.nv "
-                "as you,a.wuhang as wuhang1,b.wuhang as wuhang2  from (select top 1 '浩' as zi, 120 "
-                "as px, 131 as id,nan,nv,wuhang from word where 1 = 1 ) a , (select zi,px + 5000 as "
-                "px,id,nan,nv,wuhang from word where 1 = 1 and Aflag is null " +
-                    kGirlClause2 + " and nv = 1  and bh = 6) b",
-                ") p where wuhang1 = '水' or wuhang2 = '水' order by px"}),
+         Lines(
+             {"select mz from (",
+              "select '张' + a.zi + b.zi + '(88分)'  as mz,(a.px + b.px + a.id) as px,a.nv + b.nv "
+              "as you,a.wuhang as wuhang1,b.wuhang as wuhang2  from (select top 1 '浩' as zi, 120 "
+              "as px, 131 as id,nan,nv,wuhang from word where 1 = 1 ) a , (select zi,px + 5000 as "
+              "px,id,nan,nv,wuhang from word where 1 = 1 and Aflag is null " +
+                  kGirlClause2 + " and nv = 1  and bh = 6) b",
+              ") p where wuhang1 = '水' or wuhang2 = '水' order by px"}),
          -1},
         {"ClassicSingle", kRedoviv,
          Lines({"select mz from (",
@@ -177,11 +184,12 @@ std::vector<CorpusEntry> Corpus() {
                 ") p where wuhang1 = '火' or wuhang1 = '土'  order by px"}),
          1},
         {"ClassicSingleFixed", kRedoviv,
-         Lines({"select mz from (",
-                "select '张' + a.zi + '(85分)' as mz,(a.px+ a.id) as px,1 as you,a.wuhang as wuhang1 "
-                "from (select top 1 '明' as zi,11 as px, 100 as id,nan,nv,wuhang from word where 1 = "
-                "1  ) a ",
-                ") p order by px"}),
+         Lines(
+             {"select mz from (",
+              "select '张' + a.zi + '(85分)' as mz,(a.px+ a.id) as px,1 as you,a.wuhang as wuhang1 "
+              "from (select top 1 '明' as zi,11 as px, 100 as id,nan,nv,wuhang from word where 1 = "
+              "1  ) a ",
+              ") p order by px"}),
          1},
         {"ClassicAutomaticUnionOfEight", kRedoviv,
          Lines({"select mz from (", autoUnion, ") p where you > 0 order by px"}), -1},
@@ -201,8 +209,8 @@ std::vector<CorpusEntry> Corpus() {
         {"ListTwoOne", kRedoviv,
          kListTemplate21 + " and (b.xb = '女' or b.nv = 1 or b.xb = '0' or b.xb = '1') )d ", 1},
         {"ListTwoTwoIdiom", kRedoviv,
-         kListTemplate22 + " and (b.nan + c.nan > 0) and '" + kPoem +
-             "' Like '%'+ b.zi+ '%'and '" + kPoem + "' Like '%'+ c.zi+ '%')d ",
+         kListTemplate22 + " and (b.nan + c.nan > 0) and '" + kPoem + "' Like '%'+ b.zi+ '%'and '" +
+             kPoem + "' Like '%'+ c.zi+ '%')d ",
          -1},
         // Poems.
         {"PoemStrokes", kRedoviv, "select bh from word where zi = '李'", 1},
@@ -228,13 +236,14 @@ std::vector<CorpusEntry> Corpus() {
          "Select d_num,d_title,d_author from sg where  au_num = 1 and (d_dynasty like '%月%' or "
          "d_author like '%月%' or d_title like '%月%' or d_nr like '%月%')  order by d_num asc ",
          1},
-        {"Titles", kTalBirth, "Select d_num,d_title,d_author from sg where au_num = 1  order by d_num asc ",
-         2},
+        {"Titles", kTalBirth,
+         "Select d_num,d_title,d_author from sg where au_num = 1  order by d_num asc ", 2},
         {"Poem", kTalBirth, "Select d_num,d_title,d_author,d_nr from sg where d_num = 3  ", 1},
         {"PoetrySingle", kRedoviv,
          "select mz,zf from (select '李' + a.zi as mz,1 as you,a.wuhang as wuhang1,c.zf  from (" +
-             kPoemChars + ") a,zh c where c.lx = 11 and a.bh = c.bh21 and c.bh11 = 7) p where "
-                          "you > 0 order by zf ",
+             kPoemChars +
+             ") a,zh c where c.lx = 11 and a.bh = c.bh21 and c.bh11 = 7) p where "
+             "you > 0 order by zf ",
          1},
         {"PoetryPair", kRedoviv,
          "select mz,zf from (" + poemPairSelect +
@@ -244,7 +253,9 @@ std::vector<CorpusEntry> Corpus() {
     };
 }
 
-void PrintTo(const CorpusEntry& e, std::ostream* os) { *os << e.name; }
+void PrintTo(const CorpusEntry& e, std::ostream* os) {
+    *os << e.name;
+}
 
 using SqlCorpus = test::WithSampleRows<::testing::TestWithParam<CorpusEntry>>;
 

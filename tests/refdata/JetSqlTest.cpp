@@ -1,13 +1,12 @@
 // The Jet constructs whose meaning differs from SQLite's, checked by their results on
 // the sample rows, and texts the translator must refuse with the right position.
-#include "refdata/JetSql.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 #include <set>
 #include <string>
 
+#include "refdata/JetSql.h"
 #include "refdata/ReferenceDb.h"
 #include "refdata/TestFixture.h"
 
@@ -15,7 +14,7 @@ namespace qinghe {
 namespace {
 
 class JetSqlOnSamples : public test::WithSampleRows<::testing::Test> {
-protected:
+  protected:
     static RefQuery Run(std::string_view file, std::string_view sql) {
         return RefQuery(s_fixture->File(file), sql);
     }
@@ -31,10 +30,11 @@ protected:
 TEST_F(JetSqlOnSamples, TopInsideNestedSubqueryLimitsThatSubqueryAfterItsOrder) {
     // The two best combinations by (jxjx, zf desc) for surname strokes 11 are 8 and 6 strokes;
     // 11 strokes (jxjx 2) must not take part.
-    const auto names = Column(kRedoviv,
-                              "select top 100000 zi1 as zi from (select b.zi as zi1 from (select "
-                              "top 2 bh21,zf from zh where lx = 11 and bh11 = 11 and zf > 60 order "
-                              "by jxjx,zf desc)a, word b where a.bh21 = b.bh and b.aflag is null)d");
+    const auto names =
+        Column(kRedoviv,
+               "select top 100000 zi1 as zi from (select b.zi as zi1 from (select "
+               "top 2 bh21,zf from zh where lx = 11 and bh11 = 11 and zf > 60 order "
+               "by jxjx,zf desc)a, word b where a.bh21 = b.bh and b.aflag is null)d");
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()),
               (std::set<std::string>{"明", "宇"}));
 }
@@ -72,7 +72,8 @@ TEST_F(JetSqlOnSamples, PlusWithNullIsNullAndNumberJoinsTextAsItsDigits) {
 }
 
 TEST_F(JetSqlOnSamples, LeftCountsCharactersNotBytes) {
-    RefQuery q = Run(kRedoviv, "select zi, Left(ft,1) as ft, Left(pinyin, 3) as p from word where zi = '干'");
+    RefQuery q = Run(kRedoviv,
+                     "select zi, Left(ft,1) as ft, Left(pinyin, 3) as p from word where zi = '干'");
     ASSERT_EQ(q.RecordCount(), 1);
     EXPECT_EQ(q.AsText("ft"), "乾");
     EXPECT_EQ(q.AsText("p"), "gān");
@@ -82,8 +83,9 @@ TEST_F(JetSqlOnSamples, FormatReadsMmAsTheMonth) {
     EXPECT_EQ(Column(kTgcode,
                      "select FORMAT(SJ,'yyyy-mm-dd') from JQ where YearA = 2000 and JQ = '立春'"),
               (std::vector<std::string>{"2000-02-04"}));
-    EXPECT_EQ(Column(kTgcode, "select Format(SJ,'yyyy年m月d日 hh:nn:ss') from JQ where JQ = '惊蛰'"),
-              (std::vector<std::string>{"2000年3月5日 14:42:44"}));
+    EXPECT_EQ(
+        Column(kTgcode, "select Format(SJ,'yyyy年m月d日 hh:nn:ss') from JQ where JQ = '惊蛰'"),
+        (std::vector<std::string>{"2000年3月5日 14:42:44"}));
     EXPECT_EQ(Column(kTgcode, "select JQ from JQ where FORMAT(SJ,'yyyy-mm-dd') = '2000-02-19'"),
               (std::vector<std::string>{"雨水"}));
 }
@@ -117,9 +119,10 @@ TEST_F(JetSqlOnSamples, TableNamedByDigitsAndColumnNamedAs) {
 }
 
 TEST_F(JetSqlOnSamples, LongTextLikeColumnFindsTheCharactersOfTheText) {
-    const auto names = Column(kRedoviv,
-                              "select zi from word where 1 = 1 and Aflag is null and "
-                              "'床前明月光，疑是地上霜。\r\n白云深处有人家' Like '%'+ zi+ '%' order by px");
+    const auto names =
+        Column(kRedoviv,
+               "select zi from word where 1 = 1 and Aflag is null and "
+               "'床前明月光，疑是地上霜。\r\n白云深处有人家' Like '%'+ zi+ '%' order by px");
     EXPECT_EQ(names, (std::vector<std::string>{"明", "云", "白"}));
 }
 
@@ -140,13 +143,12 @@ TEST_F(JetSqlOnSamples, UnionOfEightSelectsDropsDuplicatesAndOrdersTheWhole) {
     for (int i = 0; i < 8; ++i) {
         if (i) sql += "\r\n union \r\n";
         // Selects 0..3 and 4..7 repeat each other: the union keeps one of each.
-        sql += "select '张' + zi + '(" + std::to_string(80 + i % 4) +
-               "分)' as mz, px + " + std::to_string(i % 4) +
-               " as px from word where zi = '明'";
+        sql += "select '张' + zi + '(" + std::to_string(80 + i % 4) + "分)' as mz, px + " +
+               std::to_string(i % 4) + " as px from word where zi = '明'";
     }
     sql += ") p order by px desc";
-    EXPECT_EQ(Column(kRedoviv, sql), (std::vector<std::string>{"张明(83分)", "张明(82分)",
-                                                               "张明(81分)", "张明(80分)"}));
+    EXPECT_EQ(Column(kRedoviv, sql),
+              (std::vector<std::string>{"张明(83分)", "张明(82分)", "张明(81分)", "张明(80分)"}));
 }
 
 TEST_F(JetSqlOnSamples, TopOnAMemberOfAUnionLimitsOnlyThatMember) {
@@ -161,7 +163,8 @@ TEST_F(JetSqlOnSamples, ComparisonsInAndBetweenAndNot) {
                      "select zi from word where bh between 6 and 8 and not (zi = '宇') and zi in "
                      "('明','宇','李') and zi <> '李' order by px"),
               (std::vector<std::string>{"明"}));
-    EXPECT_EQ(Column(kRedoviv, "select count(*) from word where zi not like '%张%' and aflag is not null"),
+    EXPECT_EQ(Column(kRedoviv,
+                     "select count(*) from word where zi not like '%张%' and aflag is not null"),
               (std::vector<std::string>{"2"}));
 }
 
@@ -173,7 +176,9 @@ struct BadSql {
     std::size_t position;
 };
 
-void PrintTo(const BadSql& b, std::ostream* os) { *os << b.name; }
+void PrintTo(const BadSql& b, std::ostream* os) {
+    *os << b.name;
+}
 
 class JetSqlRefuses : public ::testing::TestWithParam<BadSql> {};
 
@@ -230,9 +235,15 @@ TEST(JetSqlRobustness, MutatedQueriesTranslateOrFailWithAPositionInside) {
             for (int k = 0; k < edits && !text.empty(); ++k) {
                 const std::size_t at = rng() % text.size();
                 switch (rng() % 3) {
-                    case 0: text.erase(at, 1 + rng() % 3); break;
-                    case 1: text.insert(at, 1, alphabet[rng() % alphabet.size()]); break;
-                    default: text[at] = alphabet[rng() % alphabet.size()]; break;
+                    case 0:
+                        text.erase(at, 1 + rng() % 3);
+                        break;
+                    case 1:
+                        text.insert(at, 1, alphabet[rng() % alphabet.size()]);
+                        break;
+                    default:
+                        text[at] = alphabet[rng() % alphabet.size()];
+                        break;
                 }
             }
             try {

@@ -42,7 +42,9 @@ ScopedProgramFolder::ScopedProgramFolder(const std::string& folder) : m_saved(Pr
     SetProgramFolder(folder);
 }
 
-ScopedProgramFolder::~ScopedProgramFolder() { SetProgramFolder(m_saved); }
+ScopedProgramFolder::~ScopedProgramFolder() {
+    SetProgramFolder(m_saved);
+}
 
 void FixtureFolder::SeedSampleRows() const {
     Exec(kRedoviv, R"(

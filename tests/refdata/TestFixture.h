@@ -10,7 +10,7 @@
 namespace qinghe::test {
 
 class FixtureFolder {
-public:
+  public:
     FixtureFolder();  // creates the five files (empty tables) in a fresh temporary folder
     ~FixtureFolder();
     FixtureFolder(const FixtureFolder&) = delete;
@@ -23,26 +23,26 @@ public:
     // A handful of rows in every table, enough for the queries' joins, filters and orders.
     void SeedSampleRows() const;
 
-private:
+  private:
     std::string m_path;
 };
 
 // Points the program's folder somewhere else for the lifetime of the object.
 class ScopedProgramFolder {
-public:
+  public:
     explicit ScopedProgramFolder(const std::string& folder);
     ~ScopedProgramFolder();
     ScopedProgramFolder(const ScopedProgramFolder&) = delete;
     ScopedProgramFolder& operator=(const ScopedProgramFolder&) = delete;
 
-private:
+  private:
     std::string m_saved;
 };
 
 // A test suite whose tests share one fixture folder with the sample rows.
 template <typename Base>
 class WithSampleRows : public Base {
-protected:
+  protected:
     static void SetUpTestSuite() {
         s_fixture = new FixtureFolder;
         s_fixture->SeedSampleRows();

@@ -23,7 +23,8 @@ double Weight(const std::string& text) {
 }
 
 // Weights keyed by the first column of a two-column file; every one of `keys` must be there.
-std::map<std::string, double> Weights(const std::string& path, const std::vector<std::string>& keys) {
+std::map<std::string, double> Weights(const std::string& path,
+                                      const std::vector<std::string>& keys) {
     const Tsv t = ReadTsv(path);
     std::map<std::string, double> weights;
     for (const auto& row : t.rows) weights[row[0]] = Weight(row[t.Column("weight")]);
@@ -50,10 +51,12 @@ void FillBoneWeightTables(BuildDb& db, const std::string& dataDir) {
     Inserter chenggu1(db, "chenggu1", 2);
     // Lunar year Y is the pair at cycle position (Y - 4) mod 60: 1984 is 甲子.
     for (int year = 1900; year <= 2100; ++year)
-        chenggu1.Row(std::to_string(year), years.at(pairs[static_cast<std::size_t>((year - 4) % 60)]));
+        chenggu1.Row(std::to_string(year),
+                     years.at(pairs[static_cast<std::size_t>((year - 4) % 60)]));
 
     Inserter chenggu2(db, "chenggu2", 2);
-    for (const auto& [month, w] : Weights(dir + "month.tsv", Numbers(1, 12))) chenggu2.Row(month, w);
+    for (const auto& [month, w] : Weights(dir + "month.tsv", Numbers(1, 12)))
+        chenggu2.Row(month, w);
 
     Inserter chenggu3(db, "chenggu3", 2);
     for (const auto& [day, w] : Weights(dir + "day.tsv", Numbers(1, 30))) chenggu3.Row(day, w);
@@ -66,7 +69,8 @@ void FillBoneWeightTables(BuildDb& db, const std::string& dataDir) {
                      hours.at(branches[static_cast<std::size_t>(((hour + 1) / 2) % 12)]));
 
     const Tsv verses = ReadTsv(dir + "verse.tsv");
-    if (verses.rows.size() != 52) throw std::runtime_error("verse.tsv must hold the 52 totals 21..72");
+    if (verses.rows.size() != 52)
+        throw std::runtime_error("verse.tsv must hold the 52 totals 21..72");
     Inserter chenggu(db, "chenggu", 3);
     for (const auto& row : verses.rows)
         chenggu.Row(row[verses.Column("weight")], row[verses.Column("verse")],

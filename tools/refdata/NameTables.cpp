@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "SourceFiles.h"
+#include "base/Utf8.h"
 #include "numerology/FiveGrids.h"
 #include "numerology/KangxiStrokes.h"
-#include "base/Utf8.h"
 
 namespace qinghe::refdata {
 

@@ -26,17 +26,25 @@ Inserter::Inserter(BuildDb& db, const std::string& table, int columns) : m_db(db
         throw std::runtime_error("cannot prepare " + sql + ": " + sqlite3_errmsg(m_db));
 }
 
-Inserter::~Inserter() { sqlite3_finalize(m_stmt); }
+Inserter::~Inserter() {
+    sqlite3_finalize(m_stmt);
+}
 
-void Inserter::Bind(int index, long long v) { sqlite3_bind_int64(m_stmt, index, v); }
-void Inserter::Bind(int index, double v) { sqlite3_bind_double(m_stmt, index, v); }
+void Inserter::Bind(int index, long long v) {
+    sqlite3_bind_int64(m_stmt, index, v);
+}
+void Inserter::Bind(int index, double v) {
+    sqlite3_bind_double(m_stmt, index, v);
+}
 void Inserter::Bind(int index, const std::string& v) {
     sqlite3_bind_text(m_stmt, index, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
 }
 void Inserter::Bind(int index, const char* v) {
     sqlite3_bind_text(m_stmt, index, v, -1, SQLITE_TRANSIENT);
 }
-void Inserter::Bind(int index, std::nullptr_t) { sqlite3_bind_null(m_stmt, index); }
+void Inserter::Bind(int index, std::nullptr_t) {
+    sqlite3_bind_null(m_stmt, index);
+}
 
 void Inserter::Step() {
     if (sqlite3_step(m_stmt) != SQLITE_DONE)
@@ -52,8 +60,8 @@ void BuildReferenceFile(const std::string& folder, std::string_view fileName,
     const fs::path temp = fs::path(folder) / (std::string(fileName) + ".building");
     fs::remove(temp);
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(temp.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(temp.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
         sqlite3_close(db);
         throw std::runtime_error("cannot create " + temp.string());
     }

@@ -14,19 +14,19 @@ namespace qinghe::refdata {
 
 // A writable connection to a file being built, with helpers for bulk inserts.
 class BuildDb {
-public:
+  public:
     explicit BuildDb(sqlite3* db) : m_db(db) {}
     sqlite3* handle() const { return m_db; }
     void Exec(const std::string& sql);  // throws std::runtime_error
 
-private:
+  private:
     sqlite3* m_db;
 };
 
 // A prepared INSERT reused for every row: Row(a, b, c) binds the values in order
 // (integers, reals, texts; std::nullopt / nullptr for NULL) and steps.
 class Inserter {
-public:
+  public:
     Inserter(BuildDb& db, const std::string& table, int columns);
     ~Inserter();
     Inserter(const Inserter&) = delete;
@@ -39,7 +39,7 @@ public:
         Step();
     }
 
-private:
+  private:
     void Bind(int index, long long v);
     void Bind(int index, int v) { Bind(index, static_cast<long long>(v)); }
     void Bind(int index, double v);

@@ -18,7 +18,8 @@ std::vector<std::string> SplitTabs(const std::string& line) {
     std::size_t start = 0;
     for (;;) {
         const std::size_t tab = line.find('\t', start);
-        out.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+        out.push_back(
+            line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
         if (tab == std::string::npos) break;
         start = tab + 1;
     }
@@ -89,7 +90,8 @@ std::map<std::string, UnihanField> ReadUnihan(const std::string& path,
         if (tab1 == std::string::npos || tab2 == std::string::npos) continue;
         const auto it = out.find(line.substr(tab1 + 1, tab2 - tab1 - 1));
         if (it == out.end()) continue;
-        const char32_t cp = static_cast<char32_t>(std::stoul(line.substr(2, tab1 - 2), nullptr, 16));
+        const char32_t cp =
+            static_cast<char32_t>(std::stoul(line.substr(2, tab1 - 2), nullptr, 16));
         it->second[cp] = line.substr(tab2 + 1);
     }
     return out;

@@ -13,7 +13,17 @@
 
 #include "app/ShowInfo.h"
 #include "app/TFrmIndex.h"
+#include "chart/ChartPage.h"
 #include "refdata/ReferenceDb.h"
+
+// The year and day pillars of the chart the page holds.
+#define ASSERT_CURRENT_CHART(w, year, day)                                                \
+    do {                                                                                  \
+        const auto& chart = (w).Chart()->CurrentChart();                                  \
+        QVERIFY(chart.has_value());                                                       \
+        QCOMPARE(QString::fromStdString(chart->YearPillar.Text()), QStringLiteral(year)); \
+        QCOMPARE(QString::fromStdString(chart->DayPillar.Text()), QStringLiteral(day));   \
+    } while (false)
 
 class ChartPageTest : public QObject {
     Q_OBJECT
@@ -39,6 +49,8 @@ class ChartPageTest : public QObject {
         QCOMPARE(lines[14], QStringLiteral("八字：甲子   己巳   丙寅   甲午"));
         QCOMPARE(lines[12], QStringLiteral("起运：2岁"));
         QCOMPARE(w.findChild<QTextEdit*>("REbazi")->toPlainText(), Memo(w));
+        // The page keeps the chart its report shows.
+        ASSERT_CURRENT_CHART(w, "甲子", "丙寅");
     }
 
     void ChecksShowTheirMessageAndKeepTheReport_data() {
@@ -94,6 +106,7 @@ class ChartPageTest : public QObject {
         Click(w);
         QCOMPARE(m_shown, QStringList{message});
         QCOMPARE(Memo(w), before);
+        ASSERT_CURRENT_CHART(w, "甲子", "丙寅");  // the refused input leaves the chart as well
     }
 
     void LunarInputShowsItsGregorianDate() {

@@ -3,6 +3,7 @@
 // information box and the quit sequence.
 #include <sqlite3.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -489,6 +490,25 @@ class TFrmIndexTest : public QObject {
         QCOMPARE(found.size(), 1);
         QCOMPARE(QString(found[0]->metaObject()->className()), className);
         if (!caption.isEmpty()) QCOMPARE(found[0]->property("text").toString(), caption);
+    }
+
+    // Nothing visible does nothing when pressed: the controls of parts not built yet are
+    // disabled and say so; every other button works.
+    void ButtonsOfUnbuiltPartsAreDisabledAndSaySo() {
+        TFrmIndex w;
+        w.show();
+        const QStringList unbuilt{"RzRadioButton7", "RzRadioButton9", "RzBitBtn33", "RzBitBtn32",
+                                  "RzBitBtn41",     "RzBitBtn42",     "RzBitBtn40", "RzBitBtn39"};
+        int knowledge = 0;
+        for (QAbstractButton* b : w.findChildren<QAbstractButton*>()) {
+            if (b->inherits("QToolBarExtension") || b->parent()->inherits("QTabBar")) continue;
+            const bool isArticle = b->property("Cid").isValid();
+            knowledge += isArticle;
+            const bool expectOff = isArticle || unbuilt.contains(b->objectName());
+            QVERIFY2(b->isEnabled() != expectOff, qPrintable(b->objectName()));
+            QVERIFY2(b->toolTip().isEmpty() != expectOff, qPrintable(b->objectName()));
+        }
+        QCOMPARE(knowledge, 17);
     }
 
     void HiddenBuffersAndNamingDefaults() {

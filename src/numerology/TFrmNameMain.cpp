@@ -83,6 +83,21 @@ QFileDialog* TFrmNameMain::SaveDialog1() {
     return m_saveDialog;
 }
 
+void TFrmNameMain::Prefill(const QString& surname, const QString& given, const QString& sex,
+                           const QString& year, const QString& month, const QString& day,
+                           const QString& hour, const QString& minute, int calendarIndex) {
+    m_surname->setText(surname);
+    m_birth->sex->setCurrentIndex(sex == QStringLiteral("男") ? 0 : 1);
+    m_birth->year->setEditText(year);
+    m_birth->month->setEditText(month);
+    m_birth->day->setEditText(day);
+    m_birth->hour->setCurrentIndex(m_birth->hour->findText(hour));
+    if (m_birth->hour->isEditable()) m_birth->hour->setEditText(hour);
+    m_birth->minute->setEditText(minute);
+    m_birth->calendar->setCurrentIndex(calendarIndex);
+    m_given->setText(given);
+}
+
 void TFrmNameMain::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (m_shown) return;
@@ -107,7 +122,6 @@ void TFrmNameMain::RzButton1Click() {
         qinghe::WriteNameWindowReport(surname, given, birth, QDate::currentDate().year(), out);
     };
     if (!qinghe::WriteNameReportLines(write, lines, error)) return;
-    m_lines = lines;
     m_lastFullName = QString::fromStdString(qinghe::Trim(surname) + qinghe::Trim(given));
     QStringList text;
     for (const std::string& line : lines) text << QString::fromStdString(line);
@@ -134,16 +148,7 @@ void OpenNameAnalysis(QWidget* parent, const QString& surname, const QString& se
                       const QString& month) {
     auto* w = new TFrmNameMain(parent);
     w->setAttribute(Qt::WA_DeleteOnClose);
-    w->findChild<QLineEdit*>(QStringLiteral("NameA"))->setText(surname);
-    w->m_birth->sex->setCurrentIndex(sex == QStringLiteral("男") ? 0 : 1);
-    w->m_birth->year->setEditText(year);
-    w->m_birth->month->setEditText(month);
-    w->m_birth->day->setEditText(day);
-    w->m_birth->hour->setCurrentIndex(w->m_birth->hour->findText(hour));
-    if (w->m_birth->hour->isEditable()) w->m_birth->hour->setEditText(hour);
-    w->m_birth->minute->setEditText(minute);
-    w->m_birth->calendar->setCurrentIndex(calendarIndex);
-    w->findChild<QLineEdit*>(QStringLiteral("NameB"))->setText(given);
+    w->Prefill(surname, given, sex, year, month, day, hour, minute, calendarIndex);
     w->exec();
 }
 

@@ -25,8 +25,11 @@ class TFrmNameMain : public QDialog {
     explicit TFrmNameMain(QWidget* parent = nullptr);
     ~TFrmNameMain() override;
 
-    std::unique_ptr<qinghe::BirthBoxes>
-        m_birth;  // Sex, ComDate, SYear, SMonth, Sday, Shour, RzComboBox8
+    // Fills the names and the birth boxes as a result list hands them over; the hour item
+    // is chosen from the list and typed as well, so that an hour the list lacks stays.
+    void Prefill(const QString& surname, const QString& given, const QString& sex,
+                 const QString& year, const QString& month, const QString& day, const QString& hour,
+                 const QString& minute, int calendarIndex);
 
     // The window's own save dialog, made at the first save.
     QFileDialog* SaveDialog1();
@@ -42,12 +45,13 @@ class TFrmNameMain : public QDialog {
   private:
     void FormShow();
 
-    QLineEdit* m_surname = nullptr;
-    QLineEdit* m_given = nullptr;
+    std::unique_ptr<qinghe::BirthBoxes> m_birth;  // Sex, ComDate, SYear, SMonth, Sday, Shour,
+                                                  // RzComboBox8
+    QLineEdit* m_surname = nullptr;               // NameA
+    QLineEdit* m_given = nullptr;                 // NameB
     QTextEdit* m_memo = nullptr;
     QPointer<QFileDialog> m_saveDialog;
-    std::vector<std::string> m_lines;  // the report shown, as written
-    QString m_lastFullName;            // surname + given name of the last analysis
+    QString m_lastFullName;  // surname + given name of the last analysis
     bool m_shown = false;
 };
 

@@ -19,6 +19,7 @@
 #include "cli/ChartCommand.h"
 #include "cli/NameCommand.h"
 #include "generation/ClassicGeneration.h"
+#include "generation/ListGeneration.h"
 #include "numerology/CharacterLookup.h"
 #include "refdata/ReferenceDb.h"
 
@@ -146,14 +147,70 @@ Options ParseOptions(const Args& args, std::initializer_list<std::string_view> k
     return o;
 }
 
+// One page of a list or idiom run, as the grid shows it: the nine columns tab-separated.
+// The page is drawn with the generator seeded by --seed (default 1), pages 1 to N in turn.
+int GenerateList(const Options& o, bool idiom) {
+    qinghe::ListSettings s;
+    s.mode = idiom ? qinghe::ListMode::Idiom : qinghe::ListMode::List;
+    s.surnameText = o.positional[0];
+    const std::string* sex = o.Get("--sex");
+    if (sex && *sex != "男" && *sex != "女") throw UsageError{"--sex is 男 or 女"};
+    s.boy = !sex || *sex == "男";
+    const std::string* form = o.Get("--form");
+    if (form && *form != "双字名" && *form != "单字名")
+        throw UsageError{"--form is 双字名 or 单字名"};
+    s.twoCharGiven = !form || *form == "双字名";
+    if (const std::string* fixed = o.Get("--fixed")) s.fixedChar = qinghe::Trim(*fixed);
+    if (const std::string* position = o.Get("--position")) {
+        if (*position != "第二字" && *position != "第三字")
+            throw UsageError{"--position is 第二字 or 第三字"};
+        s.fixedFirst = *position == "第二字";
+    }
+    // As the page: a fixed character unticks the minimum score, --min-score sets it.
+    s.scoreFloorFromBox = s.fixedChar.empty() || o.Get("--min-score");
+    if (const std::string* min = o.Get("--min-score")) s.minScoreText = *min;
+    if (const std::string* chosen = o.Get("--combo");
+        chosen && qinghe::Trim(*chosen) != qinghe::kAutomaticCombo)
+        s.chosen = qinghe::ParseStrokeCombo(qinghe::Trim(*chosen), s.twoCharGiven);
+    if (const std::string* elements = o.Get("--elements")) {
+        std::string favoured = *elements;
+        s.elements = qinghe::PrepareListElements(favoured, qinghe::Trim(s.surnameText), s.fixedChar);
+    }
+    s.copyHighScores = false;
+    s.filterNames = !o.Has("--no-filter");
+    if (idiom) s.idioms = qinghe::LoadIdiomList();
+    const int page = o.Get("--page") ? IntegerArg(*o.Get("--page"), "--page") : 1;
+    const int seed = o.Get("--seed") ? IntegerArg(*o.Get("--seed"), "--seed") : 1;
+    if (page < 1) throw UsageError{"--page counts from 1"};
+
+    auto result = qinghe::RunListGeneration(s);
+    if (!result) return 0;  // a surname of another length: nothing, as the window
+    if (result->Run().ResultCount == 0) {
+        std::fprintf(stderr,
+                     "没有符合要求的名字，请放宽限制条件(如：最低分数、固定文字、更换模式等)。\n");
+        return 1;
+    }
+    std::mt19937 random(static_cast<std::mt19937::result_type>(seed));
+    std::vector<qinghe::GridRow> rows;
+    for (int p = 1; p <= page; ++p) rows = result->NextPage(random);
+    for (const qinghe::GridRow& row : rows) {
+        std::string line;
+        for (const std::string& cell : row.cells) line += (line.empty() ? "" : "\t") + cell;
+        std::printf("%s\n", line.c_str());
+    }
+    return 0;
+}
+
 int Generate(const Args& args) {
     const Options o = ParseOptions(args,
                                    {"--sex", "--form", "--mode", "--combo", "--fixed", "--position",
-                                    "--min-score", "--elements", "--limit"},
+                                    "--min-score", "--elements", "--limit", "--page", "--seed"},
                                    {"--no-filter"});
     if (o.positional.size() != 1) throw UsageError{"generate needs SURNAME"};
     const std::string* mode = o.Get("--mode");
-    if (mode && *mode != "classic") throw UsageError{"--mode: only classic is available"};
+    if (mode && *mode != "classic" && *mode != "list" && *mode != "idiom")
+        throw UsageError{"--mode is classic, list or idiom"};
+    if (mode && *mode != "classic") return GenerateList(o, *mode == "idiom");
     qinghe::ClassicSettings s;
     s.surname = qinghe::Trim(o.positional[0]);
     if (s.surname.empty()) throw UsageError{"SURNAME is empty"};
@@ -211,10 +268,12 @@ const std::vector<Command>& Commands() {
          "lunar date of each day: YYYY-MM-DD, lunar year, month, day, leap (0/1)", Lunar},
         {"solar", "solar YEAR MONTH DAY [--leap]", "Gregorian date of a lunar date", Solar},
         {"generate",
-         "generate SURNAME [--sex 男/女] [--form 双字名/单字名] [--mode classic] [--combo TEXT] "
-         "[--fixed CHAR --position 第二字/第三字] [--min-score N] [--elements TEXT] [--limit N] "
-         "[--no-filter]",
-         "generated names, one per line, in the order the window shows them", Generate},
+         "generate SURNAME [--sex 男/女] [--form 双字名/单字名] [--mode classic/list/idiom] "
+         "[--combo TEXT] [--fixed CHAR --position 第二字/第三字] [--min-score N] "
+         "[--elements TEXT] [--limit N] [--page N --seed N] [--no-filter]",
+         "generated names, one per line, in the order the window shows them; list and idiom "
+         "modes: the rows of one page of the grid, tab-separated",
+         Generate},
         {"terms", "terms YEAR", "the 24 solar-term moments of a year (China Standard Time)", Terms},
         {"chart", qinghe::cli::kChartSynopsis, "the chart report of a birth, or the chart as JSON",
          qinghe::cli::ChartCommand},

@@ -14,21 +14,6 @@ namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
 
-std::string Fill(std::string_view text, std::initializer_list<std::string> values) {
-    std::string out;
-    auto value = values.begin();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == 's' || text[i + 1] == 'd') &&
-            value != values.end()) {
-            out += *value++;
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 // The inside of a quoted SQL text: inner quotes doubled (the template holds the quotes).
 std::string Inner(std::string_view text) {
     const std::string quoted = SqlQuote(text);
@@ -340,9 +325,8 @@ void ClassicEmitter::Emit(const GeneratedName& generated) {
         const std::string& name = generated.name;
         if (name.compare(0, surname.size(), surname) == 0 && name.size() > surname.size()) {
             const std::string given = name.substr(surname.size());
-            const bool firstChosen = !m_settings.fixedChar.empty() && m_settings.fixedFirst;
-            if (CheckName(*m_filter, surname, given, m_settings.boy, firstChosen) !=
-                NameFault::None)
+            const int chosen = m_settings.fixedChar.empty() ? -1 : m_settings.fixedFirst ? 0 : 1;
+            if (CheckName(*m_filter, surname, given, m_settings.boy, chosen) != NameFault::None)
                 return;
         }
     }

@@ -26,8 +26,12 @@ std::string_view NameFaultText(NameFault fault) {
             return "boy's doubled character";
         case NameFault::LeadAlone:
             return "leading character alone";
+        case NameFault::LeadLast:
+            return "leading character last";
         case NameFault::TrailFirst:
             return "ending character first";
+        case NameFault::OtherSex:
+            return "character of the other sex";
         case NameFault::OrdinaryWord:
             return "ordinary word";
     }
@@ -78,6 +82,11 @@ std::shared_ptr<const NameFilterTables> ReadTables() {
         t->leadOnly.insert(q.AsText(0));
     for (RefQuery q(kRedoviv, "select zi from houzi"); !q.Eof(); q.Next())
         t->trailOnly.insert(q.AsText(0));
+    for (RefQuery q(kRedoviv, "select zi,xb from word where Aflag is null"); !q.Eof(); q.Next()) {
+        const std::string sex = q.AsText(1);
+        if (sex == "男") t->boysOnly.insert(q.AsText(0));
+        if (sex == "女") t->girlsOnly.insert(q.AsText(0));
+    }
     // The first reading is the one a name uses.
     for (RefQuery q(kRedoviv, "select zi,pinyin from word"); !q.Eof(); q.Next()) {
         const std::string readings = q.AsText(1);
@@ -99,7 +108,7 @@ std::shared_ptr<const NameFilterTables> LoadNameFilterTables() {
 }
 
 NameFault CheckName(const NameFilterTables& t, std::string_view surname, std::string_view given,
-                    bool boy, bool firstChosen) {
+                    bool boy, int chosen) {
     const std::vector<std::string> family = Utf8Chars(surname);
     const std::vector<std::string> chars = Utf8Chars(given);
     if (family.empty() || chars.empty()) return NameFault::None;
@@ -129,6 +138,10 @@ NameFault CheckName(const NameFilterTables& t, std::string_view surname, std::st
     const std::string& surnameSound = sounds[first - 1];
     for (std::size_t i = first; i < all.size(); ++i)
         if (!surnameSound.empty() && sounds[i] == surnameSound) return NameFault::SurnameEcho;
+    const auto free = [&](std::size_t place) { return static_cast<int>(place) != chosen; };
+    const auto& otherSex = boy ? t.girlsOnly : t.boysOnly;
+    for (std::size_t i = 0; i < chars.size(); ++i)
+        if (free(i) && otherSex.count(chars[i])) return NameFault::OtherSex;
     if (chars.size() == 1 && t.leadOnly.count(chars[0])) return NameFault::LeadAlone;
     if (chars.size() == 2) {
         // A girl's doubled character is a pattern of names (婷婷, 微微), not a word.
@@ -136,7 +149,8 @@ NameFault CheckName(const NameFilterTables& t, std::string_view surname, std::st
         if (!sounds[first].empty() && sounds[first] == sounds[first + 1])
             return NameFault::SharedSyllable;
         if (t.ordinaryWords.count(chars[0] + chars[1])) return NameFault::OrdinaryWord;
-        if (!firstChosen && t.trailOnly.count(chars[0])) return NameFault::TrailFirst;
+        if (free(0) && t.trailOnly.count(chars[0])) return NameFault::TrailFirst;
+        if (free(1) && t.leadOnly.count(chars[1])) return NameFault::LeadLast;
     }
     return NameFault::None;
 }

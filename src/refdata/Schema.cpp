@@ -49,6 +49,8 @@ std::vector<TableDef> BuildSchema() {
         {kRedoviv, "xieyin", {{"py", T}, {"ci", T}}, {}},
         {kRedoviv, "putongci", {{"ci", T}, {"cx", T}, {"cp", I}}, {}},
         {kRedoviv, "houzi", {{"zi", T}}, {}},
+        // The idiom list of idiom mode, in the order of its file (xh from 1).
+        {kRedoviv, "chengyu", {{"xh", I}, {"cy", T}}, {}},
         {kTalFile, "sancai", {{"title", T}, {"djc", I}}, {{"title"}}},
         {kTalFile,
          "sancai2009",

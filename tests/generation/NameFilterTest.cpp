@@ -22,6 +22,8 @@ NameFilterTables SmallTables() {
     t.ordinaryWords = {"记忆", "香烟", "婷婷"};
     t.leadOnly = {"若"};
     t.trailOnly = {"澜"};
+    t.boysOnly = {"轩"};
+    t.girlsOnly = {"婷"};
     t.syllables = {{"王", "wang"},  {"顾", "gu"},    {"李", "li"},    {"归", "gui"},
                    {"西", "xi"},    {"张", "zhang"}, {"雨", "yu"},    {"衣", "yi"},
                    {"刘", "liu"},   {"芒", "mang"},  {"欧", "ou"},    {"阳", "yang"},
@@ -65,6 +67,9 @@ TEST(NameFilter, EachRuleOnItsOwn) {
         {"王", "澜明", true, NameFault::TrailFirst},  // 澜 ends names (安澜), never leads one
         {"王", "明澜", true, NameFault::None},
         {"刘", "澜", true, NameFault::None},  // and may stand alone
+        {"张", "明若", false, NameFault::LeadLast},  // 若 leads (若曦), never ends a name
+        {"李", "宇轩", false, NameFault::OtherSex},   // a boys' character for a girl
+        {"李", "明婷", true, NameFault::OtherSex},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CheckName(t, c.surname, c.given, c.boy), c.expected)
@@ -74,9 +79,12 @@ TEST(NameFilter, EachRuleOnItsOwn) {
 
 TEST(NameFilter, AFirstCharacterTheUserChoseKeepsItsPlace) {
     const NameFilterTables t = SmallTables();
-    EXPECT_EQ(CheckName(t, "王", "澜明", true, true), NameFault::None);
-    EXPECT_EQ(CheckName(t, "王", "澜记", true, true), NameFault::None);
-    EXPECT_EQ(CheckName(t, "王", "记忆", true, true), NameFault::OrdinaryWord);
+    EXPECT_EQ(CheckName(t, "王", "澜明", true, 0), NameFault::None);
+    EXPECT_EQ(CheckName(t, "王", "澜记", true, 0), NameFault::None);
+    EXPECT_EQ(CheckName(t, "王", "记忆", true, 0), NameFault::OrdinaryWord);
+    EXPECT_EQ(CheckName(t, "张", "明若", false, 1), NameFault::None);
+    EXPECT_EQ(CheckName(t, "王", "明婷", true, 1), NameFault::None);
+    EXPECT_EQ(CheckName(t, "王", "明婷", true, 0), NameFault::OtherSex);
 }
 
 TEST(NameFilter, TheSurnameAloneIsNotJudged) {

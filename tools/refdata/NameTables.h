@@ -20,5 +20,7 @@ void FillCombinationTable(BuildDb& db);
 void FillTalentTables(BuildDb& db, const NameSources& sources);
 // The name filter's word and sound lists (buya, xieyin, putongci).
 void FillFilterTables(BuildDb& db, const NameSources& sources);
+// The idiom list of idiom mode (chengyu), from data/idioms/idioms.txt.
+void FillIdiomTable(BuildDb& db, const NameSources& sources);
 
 }  // namespace qinghe::refdata

@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
         {qinghe::kRedoviv, [&](BuildDb& db) { FillWordTable(db, names); }},
         {qinghe::kRedoviv, [&](BuildDb& db) { FillCombinationTable(db); }},
         {qinghe::kRedoviv, [&](BuildDb& db) { FillFilterTables(db, names); }},
+        {qinghe::kRedoviv, [&](BuildDb& db) { FillIdiomTable(db, names); }},
         {qinghe::kTalFile, [&](BuildDb& db) { FillTalentTables(db, names); }},
         {qinghe::kTgcode, FillCalendarTables},
         {qinghe::kDream, [&](BuildDb& db) { FillBoneWeightTables(db, names.dataDir); }},

@@ -174,9 +174,9 @@ int GenerateList(const Options& o, bool idiom) {
         s.chosen = qinghe::ParseStrokeCombo(qinghe::Trim(*chosen), s.twoCharGiven);
     if (const std::string* elements = o.Get("--elements")) {
         std::string favoured = *elements;
-        s.elements = qinghe::PrepareListElements(favoured, qinghe::Trim(s.surnameText), s.fixedChar);
+        s.elements =
+            qinghe::PrepareListElements(favoured, qinghe::Trim(s.surnameText), s.fixedChar);
     }
-    s.copyHighScores = false;
     s.filterNames = !o.Has("--no-filter");
     if (idiom) s.idioms = qinghe::LoadIdiomList();
     const int page = o.Get("--page") ? IntegerArg(*o.Get("--page"), "--page") : 1;

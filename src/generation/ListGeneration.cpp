@@ -80,8 +80,10 @@ std::string FirstReadings(const std::string& pinyin) {
     std::string out;
     bool skipping = false;
     for (const std::string& c : Utf8Chars(pinyin)) {
-        if (c == "、") skipping = true;
-        else if (c == "-") skipping = false;
+        if (c == "、")
+            skipping = true;
+        else if (c == "-")
+            skipping = false;
         if (!skipping) out += c;
     }
     return out;
@@ -133,7 +135,8 @@ std::string ListQuery(const ListSettings& s, const ListRun& run, int surnameLeng
     } else {
         add(s.boy ? " and (b.nan + c.nan > 0) " : " and (b.nv + c.nv > 0) ");
         if (!e1.empty() && !e2.empty())
-            add(Fill("and ((b.wuhang = %s and c.wuhang = %s) or (b.wuhang = %s and c.wuhang = "
+            add(
+                Fill("and ((b.wuhang = %s and c.wuhang = %s) or (b.wuhang = %s and c.wuhang = "
                      "%s))",
                      {SqlQuote(e1), SqlQuote(e2), SqlQuote(e2), SqlQuote(e1)}));
         else if (!e1.empty())
@@ -246,6 +249,7 @@ std::vector<GridRow> ListResult::NextPage(std::mt19937& random) {
                 at = draw(random);
         }
         page.push_back(GridRowOf(m_rows[static_cast<std::size_t>(at)], r));
+        page.back().resultRow = at + 1;
         m_shown[static_cast<std::size_t>(at)] = true;
         ++m_run.ShownCount;
     }
@@ -263,11 +267,10 @@ std::string ListHighScoreText(const GridRow& row) {
     return row.name + "(" + std::to_string(row.score) + ")";
 }
 
-bool IsListHighScore(const ListSettings& s, const GridRow& row) {
-    if (!s.copyHighScores) return false;
-    const auto threshold = IntegerOf(s.highScoreText);
+bool IsListHighScore(std::string_view thresholdText, const GridRow& row) {
+    const auto threshold = IntegerOf(thresholdText);
     if (!threshold)
-        throw ConversionError("'" + Trim(s.highScoreText) + "' is not a valid integer value");
+        throw ConversionError("'" + Trim(thresholdText) + "' is not a valid integer value");
     return row.score >= *threshold;
 }
 

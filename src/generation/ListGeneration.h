@@ -31,8 +31,6 @@ struct ListSettings {
     bool scoreFloorFromBox = true;       // CBFeeXX
     std::string minScoreText = "70";     // ZuidiFee as typed
     ElementChoice elements;              // after the five-element option (PrepareListElements)
-    bool copyHighScores = true;          // CBInitFee
-    std::string highScoreText = "70";    // Sorcss as typed
     bool filterNames = true;             // CBGuolv
     std::string idioms;                  // the idiom list, one idiom per line
 };
@@ -68,7 +66,8 @@ std::string ListQuery(const ListSettings& settings, const ListRun& run, int surn
 struct GridRow {
     std::array<std::string, 9> cells;
     int score = 0;
-    std::string name;  // surname and given name
+    std::string name;   // surname and given name
+    int resultRow = 0;  // the result row shown, from 1 (the shown list CBName)
 };
 
 // One row of the result query.
@@ -112,8 +111,8 @@ std::string LoadIdiomList();
 
 // "张伟明(85)": the high-score copy of a grid row, without the 分 of classic mode.
 std::string ListHighScoreText(const GridRow& row);
-// Whether a grid row goes to the high-score list (CBInitFee and Sorcss); throws
+// Whether a grid row reaches the high-score threshold as typed (Sorcss); throws
 // ConversionError when the threshold is no number.
-bool IsListHighScore(const ListSettings& settings, const GridRow& row);
+bool IsListHighScore(std::string_view thresholdText, const GridRow& row);
 
 }  // namespace qinghe

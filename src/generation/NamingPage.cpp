@@ -21,6 +21,7 @@
 
 #include "app/PageHost.h"
 #include "app/ResultLists.h"
+#include "app/ShowInfo.h"
 #include "base/Errors.h"
 #include "base/Utf8.h"
 #include "chart/BirthChart.h"
@@ -121,8 +122,6 @@ NamingPage::NamingPage(qinghe::PageHost& host) : m_host(host) {
     m_idiomMode = new QRadioButton(QStringLiteral("成语模式起名"), this);
     m_idiomMode->setObjectName(QStringLiteral("RzRadioButton9"));
     for (QRadioButton* r : {m_classic, m_listMode, m_idiomMode}) modeRow->addWidget(r);
-    MarkNotBuiltYet(m_listMode);
-    MarkNotBuiltYet(m_idiomMode);
     modeRow->addSpacing(12);
     // Drops names with a bad sense or sound, tongue-twisters and everyday words.
     m_filter = NewCheck(this, "CBGuolv", "过滤不雅名字", true);
@@ -150,8 +149,22 @@ NamingPage::NamingPage(qinghe::PageHost& host) : m_host(host) {
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The columns' widths, each widened where its longest text would be cut in the font.
     const int widths[9] = {36, 61, 61, 130, 58, 73, 90, 56, 30};
-    for (int c = 0; c < 9; ++c) m_grid->setColumnWidth(c, widths[c]);
+    const char* const longest[9] = {"500",
+                                    "欧阳欣怡",
+                                    "歐陽禕嶼",
+                                    "ōuyáng-shuāng-zhuàng",
+                                    "土土土土",
+                                    "15,17,14,17",
+                                    "天32 人39 地29 总61 外22",
+                                    "木木木",
+                                    "100"};
+    for (int c = 0; c < 9; ++c)
+        m_grid->setColumnWidth(
+            c,
+            std::max(widths[c],
+                     m_grid->fontMetrics().horizontalAdvance(QString::fromUtf8(longest[c])) + 12));
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->verticalHeader()->setDefaultSectionSize(
         std::max(18, m_grid->fontMetrics().height() + 4));
@@ -170,11 +183,16 @@ NamingPage::NamingPage(qinghe::PageHost& host) : m_host(host) {
     column->addLayout(results, 1);
 
     // Never seen: the idiom list and the record numbers shown by list and idiom modes.
-    auto* chengyu = NewMemo(this, "MemoChengyu", false);
-    auto* shown = new QComboBox(this);
-    shown->setObjectName(QStringLiteral("CBName"));
-    chengyu->hide();
-    shown->hide();
+    m_idioms = NewMemo(this, "MemoChengyu", false);
+    m_shownRows = new QComboBox(this);
+    m_shownRows->setObjectName(QStringLiteral("CBName"));
+    m_idioms->hide();
+    m_shownRows->hide();
+    try {
+        m_idioms->setPlainText(QString::fromStdString(LoadIdiomList()));
+    } catch (const ReferenceDbError&) {
+        // Without the reference file idiom mode finds nothing; the start says why.
+    }
 
     OnExit(m_surname, [this] { XingExit(); });
     OnExit(m_fixedChar, [this] { GudingziExit(); });
@@ -185,6 +203,8 @@ NamingPage::NamingPage(qinghe::PageHost& host) : m_host(host) {
     connect(m_fixedPlace, &QComboBox::activated, this, &NamingPage::CBdijiziClick);
     connect(m_feeXX, &QCheckBox::clicked, this, &NamingPage::CBFeeXXClick);
     connect(m_classic, &QRadioButton::clicked, this, &NamingPage::RzRadioButton6Click);
+    connect(m_listMode, &QRadioButton::clicked, this, &NamingPage::RzRadioButton7Click);
+    connect(m_idiomMode, &QRadioButton::clicked, this, &NamingPage::RzRadioButton7Click);
     connect(start, &QPushButton::clicked, this, &NamingPage::RzBitBtn5Click);
     connect(m_stop, &QPushButton::clicked, this, &NamingPage::RzBitBtn2Click);
     connect(quit, &QPushButton::clicked, this, &NamingPage::quitRequested);
@@ -378,7 +398,11 @@ void NamingPage::StartClassicRun() {
 }
 
 void NamingPage::RzBitBtn5Click() {
-    if (m_listMode->isChecked() || m_idiomMode->isChecked()) return;  // list and idiom modes
+    if (m_listMode->isChecked() || m_idiomMode->isChecked()) {
+        RunListGeneration(m_idiomMode->isChecked() ? qinghe::ListMode::Idiom
+                                                   : qinghe::ListMode::List);
+        return;
+    }
     // A new run waits for the earlier one to end in its own time, without blocking the
     // window: it starts when the earlier run's last batch is on screen.
     if (m_generationThread && !m_classicRunShown) {
@@ -389,7 +413,10 @@ void NamingPage::RzBitBtn5Click() {
 }
 
 void NamingPage::RzBitBtn2Click() {
-    if (m_stop->text() != QStringLiteral("停止起名")) return;  // list mode's next page
+    if (m_stop->text() != QStringLiteral("停止起名")) {  // list and idiom modes: "继续显示"
+        ShowNextGridPage();
+        return;
+    }
     m_stop->setEnabled(false);
     m_classicStartPending = false;
     if (m_generationThread)
@@ -398,6 +425,98 @@ void NamingPage::RzBitBtn2Click() {
         m_generationFlag = false;
     // The button comes back after two seconds; the window stays responsive meanwhile.
     QTimer::singleShot(2000, m_stop, [stop = m_stop] { stop->setEnabled(true); });
+}
+
+// ---- List and idiom modes -------------------------------------------------------------
+
+void NamingPage::RzRadioButton7Click() {
+    m_grid->show();
+    m_memoSuccess->hide();
+    m_stop->setText(QStringLiteral("继续显示"));
+    m_zuidiFee->setText("70");
+    m_code->setEnabled(true);
+}
+
+qinghe::ListSettings NamingPage::ListSnapshot(qinghe::ListMode mode) {
+    qinghe::ListSettings s;
+    s.mode = mode;
+    s.surnameText = m_surname->text().toStdString();
+    s.boy = m_birth->sex->currentIndex() == 0;
+    s.twoCharGiven = m_form->currentIndex() == 0;
+    s.fixedChar = Trimmed(m_fixedChar->text());
+    s.fixedFirst = m_fixedPlace->currentIndex() == 0;
+    if (m_code->currentIndex() > 0)
+        s.chosen =
+            qinghe::StrokesOf(m_code->currentData().value<qinghe::StrokeCombo>(), s.twoCharGiven);
+    s.scoreFloorFromBox = m_feeXX->isChecked();
+    s.minScoreText = m_zuidiFee->text().toStdString();
+    s.filterNames = m_filter->isChecked();
+    if (m_wuxing->isChecked()) {
+        FillFavouredElements();
+        s.elements = qinghe::PrepareListElements(m_favouredElements, Trimmed(m_surname->text()),
+                                                 s.fixedChar);
+    }
+    if (mode == qinghe::ListMode::Idiom) s.idioms = m_idioms->toPlainText().toStdString();
+    return s;
+}
+
+void NamingPage::RunListGeneration(qinghe::ListMode mode) {
+    const qinghe::ListSettings s = ListSnapshot(mode);
+    m_generationFlag = true;
+    m_memoSuccess->clear();
+    m_lists.lists[0]->clear();
+    // A failed run says so, or it would look like an empty one; a surname of another length
+    // than one or two characters ends it without a word.
+    std::optional<qinghe::ListResult> result;
+    try {
+        result = qinghe::RunListGeneration(s);
+    } catch (const qinghe::ConversionError& e) {
+        qinghe::ShowInfo(QStringLiteral("起名失败：") + QString::fromStdString(e.what()));
+        return;
+    } catch (const qinghe::ReferenceDbError& e) {
+        qinghe::ShowInfo(QStringLiteral("起名失败：") + QString::fromStdString(e.what()));
+        return;
+    }
+    if (!result) return;
+    m_list = std::move(result);
+    m_stop->setEnabled(m_list->Run().ResultCount > m_gridPageSize);
+    m_shownRows->clear();
+    if (m_list->Run().ResultCount == 0) {
+        qinghe::ShowInfo(QStringLiteral(
+            "没有符合要求的名字，请放宽限制条件(如：最低分数、固定文字、更换模式等)。"));
+        return;
+    }
+    ShowNextGridPage();
+}
+
+void NamingPage::ClearResultGrid() {
+    for (int r = 0; r < m_gridPageSize; ++r)
+        for (int c = 0; c < m_grid->columnCount(); ++c) delete m_grid->takeItem(r, c);
+}
+
+void NamingPage::ShowNextGridPage() {
+    if (!m_list) return;
+    ClearResultGrid();
+    m_stop->setEnabled(false);
+    const std::vector<qinghe::GridRow> page = m_list->NextPage(m_random);
+    const bool copyHigh = m_initFee->isChecked();
+    const std::string threshold = m_sorcss->text().toStdString();
+    QStringList high;
+    for (std::size_t r = 0; r < page.size(); ++r) {
+        const qinghe::GridRow& row = page[r];
+        for (std::size_t c = 0; c < row.cells.size(); ++c)
+            m_grid->setItem(static_cast<int>(r), static_cast<int>(c),
+                            new QTableWidgetItem(QString::fromStdString(row.cells[c])));
+        try {
+            if (copyHigh && qinghe::IsListHighScore(threshold, row))
+                high << QString::fromStdString(qinghe::ListHighScoreText(row));
+        } catch (const qinghe::ConversionError&) {
+            // A threshold that is no number copies nothing.
+        }
+        m_shownRows->addItem(QString::number(row.resultRow));
+    }
+    m_lists.lists[0]->addItems(high);
+    m_stop->setEnabled(!m_list->Exhausted());
 }
 
 // ---- The result lists -----------------------------------------------------------------

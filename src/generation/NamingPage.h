@@ -1,25 +1,29 @@
 // The naming page "宝宝取名": surname, birth boxes, the given-name form, a fixed character,
 // the stroke-combination list, the score and five-element options, the three modes, and
 // the result area beside the high-score and kept lists. Classic mode runs on the worker
-// thread (TMythread) and streams its names in batches; list and idiom modes are not built
-// yet and their buttons say so.
+// thread (TMythread) and streams its names in batches; list and idiom modes run one query on
+// the window's thread and show its rows as pages of the grid ("继续显示" brings the next).
 #pragma once
 
 #include <QWidget>
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <random>
 #include <string>
 
 #include "app/BirthBoxes.h"
 #include "app/Controls.h"
 #include "generation/ClassicGeneration.h"
+#include "generation/ListGeneration.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QTableWidget;
+class QPlainTextEdit;
 class QTextEdit;
 class TMythread;
 namespace qinghe {
@@ -46,6 +50,10 @@ class NamingPage : public QWidget {
     TMythread* GenerationThread() const { return m_generationThread; }
     // Rows of one page of the list-mode grid.
     int GridPageSize() const { return m_gridPageSize; }
+    // The state of the current list or idiom run; none before the first.
+    const qinghe::ListRun* ListRun() const { return m_list ? &m_list->Run() : nullptr; }
+    // The random draws of list and idiom pages start from `seed` (tests fix it).
+    void SeedListDraws(unsigned seed) { m_random.seed(seed); }
 
     // Rebuilds CBCode from the page's boxes and sets NameKind.
     void LoadStrokeCombos(const QString& surname);
@@ -64,6 +72,9 @@ class NamingPage : public QWidget {
     void CBdijiziClick();
     void CBFeeXXClick();
     void RzRadioButton6Click();
+    void RzRadioButton7Click();  // list and idiom modes
+    void ShowNextGridPage();
+    void ClearResultGrid();
     // The result lists.
     void RzBitBtn24Click();
     void RzBitBtn30Click();
@@ -80,6 +91,8 @@ class NamingPage : public QWidget {
 
   private:
     void StartClassicRun();
+    void RunListGeneration(qinghe::ListMode mode);
+    qinghe::ListSettings ListSnapshot(qinghe::ListMode mode);
     void FillFavouredElements();
     void ShowClassicBatch(const qinghe::NameBatch& batch);
     void RebuildCombos();
@@ -105,6 +118,8 @@ class NamingPage : public QWidget {
     QPushButton* m_stop = nullptr;        // RzBitBtn2
     QTextEdit* m_memoSuccess = nullptr;   // MemoSuccess
     QTableWidget* m_grid = nullptr;       // RzStringGrid1
+    QPlainTextEdit* m_idioms = nullptr;   // MemoChengyu: the idiom list, never seen
+    QComboBox* m_shownRows = nullptr;     // CBName: the result rows shown, never seen
     qinghe::ListTabControls m_lists;      // ListBox1 (high scores), ListBox2 (kept)
 
     int m_nameKind = 0;
@@ -112,6 +127,8 @@ class NamingPage : public QWidget {
     std::string m_favouredElements;  // FavouredElements: concatenated element names
     TMythread* m_generationThread = nullptr;
     int m_gridPageSize = 0;
+    std::optional<qinghe::ListResult> m_list;  // the current list or idiom run
+    std::mt19937 m_random{std::random_device{}()};
     bool m_classicStartPending = false;
     bool m_classicRunShown = true;
     std::uint64_t m_classicRuns = 0;

@@ -139,15 +139,10 @@ TEST(ListPaging, HighScoreCopyHasNoFen) {
     row.name = "张伟明";
     row.score = 85;
     EXPECT_EQ(ListHighScoreText(row), "张伟明(85)");
-    ListSettings s;
-    s.highScoreText = "70";
-    EXPECT_TRUE(IsListHighScore(s, row));
-    s.highScoreText = "86";
-    EXPECT_FALSE(IsListHighScore(s, row));
-    s.highScoreText = "x";
-    EXPECT_THROW(IsListHighScore(s, row), ConversionError);
-    s.copyHighScores = false;
-    EXPECT_FALSE(IsListHighScore(s, row));
+    EXPECT_TRUE(IsListHighScore("70", row));
+    EXPECT_TRUE(IsListHighScore(" 85", row));
+    EXPECT_FALSE(IsListHighScore("86", row));
+    EXPECT_THROW(IsListHighScore("x", row), ConversionError);
 }
 
 TEST(ListElements, AFixedCharacterKeepsOnlyItsOwnElement) {
@@ -272,7 +267,7 @@ TEST_F(ListRunTest, GridColumnsOfATwoCharacterSurname) {
     EXPECT_EQ(g.cells[1].substr(0, 6), "欧阳");
     EXPECT_EQ(g.cells[2].substr(0, 6), "歐陽");
     EXPECT_EQ(g.cells[3].substr(0, std::string("ōuyáng-").size()), "ōuyáng-");
-    EXPECT_EQ(g.cells[5].substr(0, 6), "15,17,");  // 歐 15, 陽 17, then the given name's
+    EXPECT_EQ(g.cells[5].substr(0, 6), "15,17,");         // 歐 15, 陽 17, then the given name's
     EXPECT_EQ(g.cells[3].find("、"), std::string::npos);  // one reading each
 }
 

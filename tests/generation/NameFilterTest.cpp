@@ -66,9 +66,9 @@ TEST(NameFilter, EachRuleOnItsOwn) {
         {"欧阳", "明", false, NameFault::None},
         {"王", "澜明", true, NameFault::TrailFirst},  // 澜 ends names (安澜), never leads one
         {"王", "明澜", true, NameFault::None},
-        {"刘", "澜", true, NameFault::None},  // and may stand alone
+        {"刘", "澜", true, NameFault::None},         // and may stand alone
         {"张", "明若", false, NameFault::LeadLast},  // 若 leads (若曦), never ends a name
-        {"李", "宇轩", false, NameFault::OtherSex},   // a boys' character for a girl
+        {"李", "宇轩", false, NameFault::OtherSex},  // a boys' character for a girl
         {"李", "明婷", true, NameFault::OtherSex},
     };
     for (const Case& c : cases)

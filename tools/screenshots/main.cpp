@@ -3,8 +3,11 @@
 // (scripts/screenshots.sh) at 1× and with QT_SCALE_FACTOR=2.
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -16,6 +19,7 @@
 #include "app/TFrm_NanNv.h"
 #include "calendar/TFRM_Date.h"
 #include "calendar/TFormHuangdao.h"
+#include "generation/NamingPage.h"
 #include "numerology/TFrmNameMain.h"
 
 namespace {
@@ -76,6 +80,15 @@ int main(int argc, char** argv) {
         ok &= Save(&window,
                    QStringLiteral("%1/%2-%3.png").arg(dir, pages->widget(i)->objectName(), scale));
     }
+    // The naming page in list mode, with a real run's first page.
+    pages->setCurrentIndex(0);
+    window.findChild<QLineEdit*>("Xing")->setText(QStringLiteral("欧阳"));
+    window.Naming()->XingExit();
+    window.findChild<QRadioButton*>("RzRadioButton7")->click();
+    window.Naming()->SeedListDraws(1);
+    window.findChild<QPushButton*>("RzBitBtn5")->click();
+    ok &= Save(&window, QStringLiteral("%1/TabSheet1-list-%2.png").arg(dir, scale));
+
     QWidget* others[] = {new TFormHuangdao(&window), new TFRM_Date(&window),
                          new TFrm_NanNv(&window), new TFrmNameMain(&window)};
     for (QWidget* w : others) {

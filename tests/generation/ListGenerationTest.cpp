@@ -134,6 +134,27 @@ TEST(ListPaging, PagesOfAThousandTwoHundredRows) {
     RecordProperty("repeats_of_1200", repeats);
 }
 
+// 50,000 rows: Redraws 3 leaves about one draw in seven a repeat by the last page.
+TEST(ListPaging, RepeatsOnFiftyThousandRows) {
+    ListResult r = ResultOf(50000);
+    ASSERT_EQ(r.Run().Redraws, 3);
+    std::mt19937 random(2026);
+    std::vector<bool> seen(50001, false);
+    int distinct = 0, pages = 0;
+    while (!r.Exhausted()) {
+        for (const GridRow& g : r.NextPage(random)) {
+            distinct += !seen[static_cast<std::size_t>(g.resultRow)];
+            seen[static_cast<std::size_t>(g.resultRow)] = true;
+        }
+        ++pages;
+    }
+    EXPECT_EQ(pages, 100);
+    const int repeats = 50000 - distinct;
+    EXPECT_GT(repeats, 5000);
+    EXPECT_LT(repeats, 10000);
+    RecordProperty("repeats_of_50000", repeats);
+}
+
 TEST(ListPaging, HighScoreCopyHasNoFen) {
     GridRow row;
     row.name = "张伟明";

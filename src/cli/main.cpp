@@ -147,12 +147,9 @@ Options ParseOptions(const Args& args, std::initializer_list<std::string_view> k
     return o;
 }
 
-// One page of a list or idiom run, as the grid shows it: the nine columns tab-separated.
-// The page is drawn with the generator seeded by --seed (default 1), pages 1 to N in turn.
-int GenerateList(const Options& o, bool idiom) {
-    qinghe::ListSettings s;
-    s.mode = idiom ? qinghe::ListMode::Idiom : qinghe::ListMode::List;
-    s.surnameText = o.positional[0];
+// The options every mode shares: sex, the given-name form and a fixed character.
+template <typename Settings>
+void ReadNameForm(const Options& o, Settings& s) {
     const std::string* sex = o.Get("--sex");
     if (sex && *sex != "男" && *sex != "女") throw UsageError{"--sex is 男 or 女"};
     s.boy = !sex || *sex == "男";
@@ -166,6 +163,15 @@ int GenerateList(const Options& o, bool idiom) {
             throw UsageError{"--position is 第二字 or 第三字"};
         s.fixedFirst = *position == "第二字";
     }
+}
+
+// One page of a list or idiom run, as the grid shows it: the nine columns tab-separated.
+// The page is drawn with the generator seeded by --seed (default 1), pages 1 to N in turn.
+int GenerateList(const Options& o, bool idiom) {
+    qinghe::ListSettings s;
+    s.mode = idiom ? qinghe::ListMode::Idiom : qinghe::ListMode::List;
+    s.surnameText = o.positional[0];
+    ReadNameForm(o, s);
     // As the page: a fixed character unticks the minimum score, --min-score sets it.
     s.scoreFloorFromBox = s.fixedChar.empty() || o.Get("--min-score");
     if (const std::string* min = o.Get("--min-score")) s.minScoreText = *min;
@@ -214,19 +220,7 @@ int Generate(const Args& args) {
     qinghe::ClassicSettings s;
     s.surname = qinghe::Trim(o.positional[0]);
     if (s.surname.empty()) throw UsageError{"SURNAME is empty"};
-    const std::string* sex = o.Get("--sex");
-    if (sex && *sex != "男" && *sex != "女") throw UsageError{"--sex is 男 or 女"};
-    s.boy = !sex || *sex == "男";
-    const std::string* form = o.Get("--form");
-    if (form && *form != "双字名" && *form != "单字名")
-        throw UsageError{"--form is 双字名 or 单字名"};
-    s.twoCharGiven = !form || *form == "双字名";
-    if (const std::string* fixed = o.Get("--fixed")) s.fixedChar = qinghe::Trim(*fixed);
-    if (const std::string* position = o.Get("--position")) {
-        if (*position != "第二字" && *position != "第三字")
-            throw UsageError{"--position is 第二字 or 第三字"};
-        s.fixedFirst = *position == "第二字";
-    }
+    ReadNameForm(o, s);
     qinghe::ComboOptions combo{s.surname, s.twoCharGiven, s.fixedChar, s.fixedFirst, 70};
     if (const std::string* min = o.Get("--min-score"))
         combo.minScore = IntegerArg(*min, "--min-score");

@@ -1,5 +1,5 @@
 // Buttons in the order and with the codes of the article list; the column scrolls when the
-// window is too low for all of them.
+// window is too low for all of them. One handler shows the article of the pressed button.
 #include "app/KnowledgePage.h"
 
 #include <QBoxLayout>
@@ -9,10 +9,12 @@
 #include <QScrollBar>
 
 #include "app/Controls.h"
+#include "refdata/Articles.h"
+#include "refdata/ReferenceDb.h"
 
 KnowledgePage::KnowledgePage() {
-    // Caption and article code (Cid) of each button, top to bottom. 姓氏来源 has no article
-    // of its own and shows that of 三才参数.
+    // Caption and article code (Cid) of each button, top to bottom. 姓氏来源 has an article
+    // of its own (XM018) about where surnames come from, not that of 三才参数.
     struct Article {
         const char* name;
         const char* caption;
@@ -35,7 +37,7 @@ KnowledgePage::KnowledgePage() {
         {"RzBitBtn25", "天、人、地格三才配置", "XM009"},
         {"RzBitBtn26", "五格数理", "XM016"},
         {"RzBitBtn27", "三才参数", "XM017"},
-        {"RzBitBtn23", "姓氏来源", "XM017"},
+        {"RzBitBtn23", "姓氏来源", "XM018"},
     };
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(6, 6, 6, 6);
@@ -51,7 +53,7 @@ KnowledgePage::KnowledgePage() {
     for (const Article& a : articles) {
         QPushButton* b = qinghe::NewButton(buttons, a.name, a.caption);
         b->setProperty("Cid", QString::fromUtf8(a.code));
-        qinghe::MarkNotBuiltYet(b);
+        connect(b, &QPushButton::clicked, this, &KnowledgePage::RzBitBtn6Click);
         buttonColumn->addWidget(b);
     }
     buttonColumn->addStretch(1);
@@ -60,5 +62,22 @@ KnowledgePage::KnowledgePage() {
     scroll->setFixedWidth(buttons->sizeHint().width() +
                           scroll->verticalScrollBar()->sizeHint().width() + 2);
     row->addWidget(scroll);
-    row->addWidget(qinghe::NewMemo(this, "MemoBk", true), 1);
+    m_memo = qinghe::NewMemo(this, "MemoBk", true);
+    m_memo->setPlainText(QString::fromStdString(qinghe::IntroductionArticle()));
+    row->addWidget(m_memo, 1);
+}
+
+void KnowledgePage::RzBitBtn6Click() {
+    const QObject* button = sender();
+    const QString code = button ? button->property("Cid").toString().trimmed() : QString();
+    if (code.isEmpty()) return;
+    m_memo->clear();
+    try {
+        if (const auto article = qinghe::ArticleContent(code.toStdString()))
+            m_memo->setPlainText(QString::fromStdString(*article));
+    } catch (const qinghe::ReferenceDbError&) {
+        // Without TalBirth.dll or its table the memo stays empty.
+    }
+    m_memo->moveCursor(QTextCursor::Start);
+    m_memo->verticalScrollBar()->setValue(0);
 }

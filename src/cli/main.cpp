@@ -21,6 +21,7 @@
 #include "generation/ClassicGeneration.h"
 #include "generation/ListGeneration.h"
 #include "numerology/CharacterLookup.h"
+#include "refdata/Articles.h"
 #include "refdata/ReferenceDb.h"
 
 namespace {
@@ -251,6 +252,22 @@ int Generate(const Args& args) {
     return 0;
 }
 
+// A knowledge article by its code, or the built-in introduction without one.
+int Article(const Args& args) {
+    if (args.size() > 1) throw UsageError{"article takes at most one CODE"};
+    if (args.empty()) {
+        std::printf("%s\n", qinghe::IntroductionArticle().c_str());
+        return 0;
+    }
+    const auto article = qinghe::ArticleContent(qinghe::Trim(args[0]));
+    if (!article) {
+        std::fprintf(stderr, "no article '%s'\n", args[0].c_str());
+        return 1;
+    }
+    std::printf("%s\n", article->c_str());
+    return 0;
+}
+
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"query", "query FILE \"SQL\"",
@@ -268,6 +285,8 @@ const std::vector<Command>& Commands() {
          "generated names, one per line, in the order the window shows them; list and idiom "
          "modes: the rows of one page of the grid, tab-separated",
          Generate},
+        {"article", "article [CODE]",
+         "the knowledge article of a code (a1, XM001 …), or the introduction without one", Article},
         {"terms", "terms YEAR", "the 24 solar-term moments of a year (China Standard Time)", Terms},
         {"chart", qinghe::cli::kChartSynopsis, "the chart report of a birth, or the chart as JSON",
          qinghe::cli::ChartCommand},

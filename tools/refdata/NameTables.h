@@ -22,5 +22,7 @@ void FillTalentTables(BuildDb& db, const NameSources& sources);
 void FillFilterTables(BuildDb& db, const NameSources& sources);
 // The idiom list of idiom mode (chengyu), from data/idioms/idioms.txt.
 void FillIdiomTable(BuildDb& db, const NameSources& sources);
+// The knowledge articles (Noter of TalBirth.dll), from data/articles/.
+void FillArticleTable(BuildDb& db, const std::string& dataDir);
 
 }  // namespace qinghe::refdata

@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
         {qinghe::kTalFile, [&](BuildDb& db) { FillTalentTables(db, names); }},
         {qinghe::kTgcode, FillCalendarTables},
         {qinghe::kDream, [&](BuildDb& db) { FillBoneWeightTables(db, names.dataDir); }},
+        {qinghe::kTalBirth, [&](BuildDb& db) { FillArticleTable(db, names.dataDir); }},
     };
     try {
         std::filesystem::create_directories(folder);

@@ -72,6 +72,13 @@ format-check: deps
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
 
+# Regenerates the committed poem collection (data/poetry/poems.tsv) from the npm package
+# pinned in package-lock.json.
+.PHONY: poetry-data
+poetry-data:
+	npm ci --ignore-scripts
+	node scripts/extract-poetry-data.mjs
+
 # Regenerates the committed astronomical tables (VSOP87 Earth, observed Delta T) from the
 # pinned npm package.
 .PHONY: astronomy-data

@@ -24,5 +24,7 @@ void FillFilterTables(BuildDb& db, const NameSources& sources);
 void FillIdiomTable(BuildDb& db, const NameSources& sources);
 // The knowledge articles (Noter of TalBirth.dll), from data/articles/.
 void FillArticleTable(BuildDb& db, const std::string& dataDir);
+// The poem collection (sg of TalBirth.dll), from data/poetry/poems.tsv.
+void FillPoemTable(BuildDb& db, const std::string& dataDir);
 
 }  // namespace qinghe::refdata

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
         {qinghe::kTgcode, FillCalendarTables},
         {qinghe::kDream, [&](BuildDb& db) { FillBoneWeightTables(db, names.dataDir); }},
         {qinghe::kTalBirth, [&](BuildDb& db) { FillArticleTable(db, names.dataDir); }},
+        {qinghe::kTalBirth, [&](BuildDb& db) { FillPoemTable(db, names.dataDir); }},
     };
     try {
         std::filesystem::create_directories(folder);

@@ -447,6 +447,30 @@ std::vector<Token> Tokenize(std::string_view sql) {
 
 // ---------------------------------------------------------------- parser and emitter
 
+// Jet's one-character lists of a LIKE pattern ("[%]", "[_]", "[[]", "[a]") as SQLite's
+// escapes with "\\"; a backslash of the pattern is itself. Longer lists ("[a-z]") are not
+// part of the dialect this program uses: none for them.
+std::optional<std::string> EscapedLikePattern(std::string_view jet) {
+    std::string out;
+    for (std::size_t i = 0; i < jet.size(); ++i) {
+        if (jet[i] == '[') {
+            // One character, of one to four UTF-8 bytes, then "]".
+            const unsigned char lead =
+                i + 1 < jet.size() ? static_cast<unsigned char>(jet[i + 1]) : 0;
+            const std::size_t bytes = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+            if (i + 1 + bytes >= jet.size() || jet[i + 1 + bytes] != ']') return std::nullopt;
+            const char c = jet[i + 1];
+            if (c == '%' || c == '_' || c == '\\') out += '\\';
+            out.append(jet.substr(i + 1, bytes));
+            i += 1 + bytes;
+        } else {
+            if (jet[i] == '\\') out += '\\';
+            out += jet[i];
+        }
+    }
+    return out;
+}
+
 std::string QuoteName(std::string_view name) {
     return "\"" + std::string(name) + "\"";
 }
@@ -753,6 +777,17 @@ class Parser {
         const std::string no = negated ? "NOT " : "";
         if (IsWord("LIKE")) {
             Advance();
+            // A pattern written as one literal may use Jet's one-character lists to match a
+            // wildcard as itself: '%50[%]%'. SQLite says the same with an escape character.
+            const bool joined =
+                Peek(1).kind == Tok::Punct && (Peek(1).text == "+" || Peek(1).text == "&");
+            if (Peek().kind == Tok::String && Peek().text.find('[') != std::string::npos &&
+                !joined) {
+                const auto pattern = EscapedLikePattern(Peek().text);
+                if (!pattern) Fail("only one-character lists [x] are supported in LIKE patterns");
+                Advance();
+                return "(" + left + " " + no + "LIKE " + SqlQuote(*pattern) + " ESCAPE '\\')";
+            }
             return "(" + left + " " + no + "LIKE " + Additive() + ")";
         }
         if (IsWord("BETWEEN")) {

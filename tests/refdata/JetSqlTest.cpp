@@ -168,6 +168,17 @@ TEST_F(JetSqlOnSamples, ComparisonsInAndBetweenAndNot) {
               (std::vector<std::string>{"2"}));
 }
 
+// Jet's one-character lists match a wildcard as itself; SQLite gets an escape character.
+TEST_F(JetSqlOnSamples, OneCharacterListsMatchWildcardsLiterally) {
+    EXPECT_EQ(TranslateJetSql("select zi from word where zi like '%5[%]_[_]a\\%'"),
+              "SELECT \"zi\" FROM \"word\" WHERE (\"zi\" LIKE '%5\\%_\\_a\\\\%' ESCAPE '\\')");
+    EXPECT_EQ(Column(kRedoviv, "select count(*) from word where zi like '[%]'"),
+              (std::vector<std::string>{"0"}));
+    EXPECT_EQ(Column(kRedoviv, "select count(*) from word where zi like '[明]'"),
+              (std::vector<std::string>{"1"}));
+    EXPECT_THROW(TranslateJetSql("select zi from word where zi like '[a-z]'"), JetSqlError);
+}
+
 // Malformed texts: an error naming the character position (1-based, Chinese characters
 // count one), never a crash or a different query.
 struct BadSql {

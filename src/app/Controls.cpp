@@ -96,11 +96,6 @@ void OnExit(QWidget* control, std::function<void()> handler) {
     new ExitFilter(control, std::move(handler));
 }
 
-void MarkNotBuiltYet(QWidget* control) {
-    control->setEnabled(false);
-    control->setToolTip(QStringLiteral("此功能尚未完成，将在以后的版本中提供"));
-}
-
 template <typename T>
 T* AsReport(T* area) {
     area->setFont(ReportFont());

@@ -33,9 +33,6 @@ QHBoxLayout* NewRow(QBoxLayout* parent);
 // Runs `handler` whenever `control` loses the focus (the controls' Exit events).
 void OnExit(QWidget* control, std::function<void()> handler);
 
-// A visible control whose work is not built yet: disabled, with a tooltip saying so.
-void MarkNotBuiltYet(QWidget* control);
-
 // A report area: the monospaced report font, in which a Chinese character is two ASCII
 // widths.
 template <typename T>

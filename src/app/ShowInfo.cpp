@@ -13,12 +13,12 @@ std::function<void(const QString&)>& Hook() {
 }
 }  // namespace
 
-void ShowInfo(const QString& text) {
+void ShowInfo(const QString& text, const QString& title) {
     if (Hook()) {
         Hook()(text);
         return;
     }
-    QMessageBox box(QMessageBox::Information, QStringLiteral("提示"), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }

@@ -7,7 +7,7 @@
 
 namespace qinghe {
 
-void ShowInfo(const QString& text);
+void ShowInfo(const QString& text, const QString& title = QStringLiteral("提示"));
 
 // Replaces the box by `hook` (which sees the text and returns at once); an empty
 // function restores the box.

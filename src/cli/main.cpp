@@ -6,7 +6,9 @@
 #include <charconv>
 #include <cstdio>
 #include <exception>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,6 +22,7 @@
 #include "cli/NameCommand.h"
 #include "generation/ClassicGeneration.h"
 #include "generation/ListGeneration.h"
+#include "generation/PoetryGeneration.h"
 #include "numerology/CharacterLookup.h"
 #include "refdata/Articles.h"
 #include "refdata/ReferenceDb.h"
@@ -148,7 +151,8 @@ Options ParseOptions(const Args& args, std::initializer_list<std::string_view> k
     return o;
 }
 
-// The options every mode shares: sex, the given-name form and a fixed character.
+// The options every mode shares: sex, the given-name form and (but for poetry) a fixed
+// character.
 template <typename Settings>
 void ReadNameForm(const Options& o, Settings& s) {
     const std::string* sex = o.Get("--sex");
@@ -158,11 +162,13 @@ void ReadNameForm(const Options& o, Settings& s) {
     if (form && *form != "双字名" && *form != "单字名")
         throw UsageError{"--form is 双字名 or 单字名"};
     s.twoCharGiven = !form || *form == "双字名";
-    if (const std::string* fixed = o.Get("--fixed")) s.fixedChar = qinghe::Trim(*fixed);
-    if (const std::string* position = o.Get("--position")) {
-        if (*position != "第二字" && *position != "第三字")
-            throw UsageError{"--position is 第二字 or 第三字"};
-        s.fixedFirst = *position == "第二字";
+    if constexpr (requires { s.fixedChar; }) {
+        if (const std::string* fixed = o.Get("--fixed")) s.fixedChar = qinghe::Trim(*fixed);
+        if (const std::string* position = o.Get("--position")) {
+            if (*position != "第二字" && *position != "第三字")
+                throw UsageError{"--position is 第二字 or 第三字"};
+            s.fixedFirst = *position == "第二字";
+        }
     }
 }
 
@@ -208,15 +214,69 @@ int GenerateList(const Options& o, bool idiom) {
     return 0;
 }
 
+// Names from the characters of a text, as the poetry page lists them: "李白云(82分)", lowest
+// score first.
+int GeneratePoetry(const Options& o) {
+    const std::string* file = o.Get("--poem-file");
+    if (!file) throw UsageError{"--mode poetry needs --poem-file F"};
+    std::ifstream in(*file, std::ios::binary);
+    if (!in) throw UsageError{"cannot read " + *file};
+    std::ostringstream text;
+    text << in.rdbuf();
+    qinghe::PoetrySettings s;
+    s.surname = qinghe::Trim(o.positional[0]);
+    if (s.surname.empty()) {
+        std::fprintf(stderr, "姓不能为空!\n");
+        return 1;
+    }
+    s.text = text.str();
+    if (qinghe::Trim(s.text).empty()) {
+        std::fprintf(stderr, "没有选择诗词，请查看已选诗词!\n");
+        return 1;
+    }
+    ReadNameForm(o, s);
+    if (const std::string* elements = o.Get("--elements")) {
+        std::string favoured = *elements;
+        s.elements = qinghe::PrepareElements(favoured, s.surname);
+    }
+    s.filterNames = !o.Has("--no-filter");
+    const int limit = o.Get("--limit") ? IntegerArg(*o.Get("--limit"), "--limit") : -1;
+    std::atomic<bool> flag{limit != 0};
+    int printed = 0;
+    const int found = qinghe::RunPoetryGeneration(s, flag, [&](const qinghe::GeneratedName& n) {
+        std::printf("%s\n", n.Text().c_str());
+        if (++printed == limit) flag = false;
+    });
+    if (found == 0 && limit != 0) {
+        std::fprintf(stderr,
+                     "提示：起名要符合多个条件，请添加更多诗词或文字内容方可起出更多名字！\n");
+        return 1;
+    }
+    return 0;
+}
+
+// The poem tree for a search text (all poems without one): dynasty, author and title per line.
+int Poems(const Args& args) {
+    if (args.size() > 1) throw UsageError{"poems takes at most one SEARCH text"};
+    const std::string search = args.empty() ? std::string() : qinghe::Trim(args[0]);
+    for (const qinghe::PoemDynasty& d : qinghe::LoadPoemTree(search))
+        for (const qinghe::PoemAuthor& a : d.authors)
+            for (const qinghe::PoemTitle& t : qinghe::PoemTitles(a.number, search))
+                std::printf("%s\t%s\t%s\n", d.name.c_str(), a.name.c_str(), t.title.c_str());
+    return 0;
+}
+
 int Generate(const Args& args) {
-    const Options o = ParseOptions(args,
-                                   {"--sex", "--form", "--mode", "--combo", "--fixed", "--position",
-                                    "--min-score", "--elements", "--limit", "--page", "--seed"},
-                                   {"--no-filter"});
+    const Options o =
+        ParseOptions(args,
+                     {"--sex", "--form", "--mode", "--combo", "--fixed", "--position",
+                      "--min-score", "--elements", "--limit", "--page", "--seed", "--poem-file"},
+                     {"--no-filter"});
     if (o.positional.size() != 1) throw UsageError{"generate needs SURNAME"};
     const std::string* mode = o.Get("--mode");
-    if (mode && *mode != "classic" && *mode != "list" && *mode != "idiom")
-        throw UsageError{"--mode is classic, list or idiom"};
+    if (mode && *mode != "classic" && *mode != "list" && *mode != "idiom" && *mode != "poetry")
+        throw UsageError{"--mode is classic, list, idiom or poetry"};
+    if (mode && *mode == "poetry") return GeneratePoetry(o);
     if (mode && *mode != "classic") return GenerateList(o, *mode == "idiom");
     qinghe::ClassicSettings s;
     s.surname = qinghe::Trim(o.positional[0]);
@@ -281,10 +341,12 @@ const std::vector<Command>& Commands() {
         {"generate",
          "generate SURNAME [--sex 男/女] [--form 双字名/单字名] [--mode classic/list/idiom] "
          "[--combo TEXT] [--fixed CHAR --position 第二字/第三字] [--min-score N] "
-         "[--elements TEXT] [--limit N] [--page N --seed N] [--no-filter]",
+         "[--elements TEXT] [--limit N] [--page N --seed N] [--poem-file F] [--no-filter]",
          "generated names, one per line, in the order the window shows them; list and idiom "
          "modes: the rows of one page of the grid, tab-separated",
          Generate},
+        {"poems", "poems [SEARCH]",
+         "the poem tree for a search text (all poems without one): dynasty, author, title", Poems},
         {"article", "article [CODE]",
          "the knowledge article of a code (a1, XM001 …), or the introduction without one", Article},
         {"terms", "terms YEAR", "the 24 solar-term moments of a year (China Standard Time)", Terms},

@@ -307,22 +307,24 @@ void NamingPage::RzRadioButton6Click() {
 
 // ---- Classic runs ---------------------------------------------------------------------
 
-void NamingPage::FillFavouredElements() {
-    // Ticked element boxes decide, those for the first given character first.
-    m_favouredElements.clear();
-    for (const qinghe::ElementBoxes& group : m_elements)
+std::string qinghe::FavouredElementsOf(const ElementBoxes (&groups)[2], const BirthBoxes& boxes) {
+    std::string favoured;
+    for (const ElementBoxes& group : groups)
         for (int i = 0; i < 5; ++i)
-            if (group.boxes[i]->isChecked()) m_favouredElements += qinghe::kElementNames[i];
-    if (!m_favouredElements.empty()) return;
-    // Otherwise the elements the birth chart of the page's boxes needs most.
+            if (group.boxes[i]->isChecked()) favoured += kElementNames[i];
+    if (!favoured.empty()) return favoured;
     try {
-        const qinghe::BirthMoment birth = qinghe::ReadBirthMoment(m_birth->Input());
-        m_favouredElements = qinghe::BalanceOf(qinghe::BirthChartOf(birth)).favoured;
-    } catch (const qinghe::InputRefused&) {
+        return BalanceOf(BirthChartOf(ReadBirthMoment(boxes.Input()))).favoured;
+    } catch (const InputRefused&) {
         // Boxes that give no chart leave the option without elements.
-    } catch (const qinghe::ConversionError&) {
-    } catch (const qinghe::ReferenceDbError&) {
+    } catch (const ConversionError&) {
+    } catch (const ReferenceDbError&) {
     }
+    return {};
+}
+
+void NamingPage::FillFavouredElements() {
+    m_favouredElements = qinghe::FavouredElementsOf(m_elements, *m_birth);
 }
 
 qinghe::ClassicSettings NamingPage::ClassicSnapshot() {

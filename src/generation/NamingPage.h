@@ -34,6 +34,13 @@ struct NameBatch;
 // CBCode's entries carry their combination as item data.
 Q_DECLARE_METATYPE(qinghe::StrokeCombo)
 
+namespace qinghe {
+// The elements the five-element option favours on a page: the ticked element boxes, those
+// of the first given character first; with none ticked, the elements the birth chart of the
+// page's boxes needs most; empty when the boxes give no chart.
+std::string FavouredElementsOf(const ElementBoxes (&groups)[2], const BirthBoxes& birth);
+}  // namespace qinghe
+
 class NamingPage : public QWidget {
     Q_OBJECT
   public:

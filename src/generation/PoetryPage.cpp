@@ -5,6 +5,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,7 +16,11 @@
 
 #include "app/PageHost.h"
 #include "app/ResultLists.h"
+#include "app/ShowInfo.h"
+#include "generation/NamingPage.h"
+#include "generation/PoetryGeneration.h"
 #include "numerology/TFrmNameMain.h"
+#include "refdata/ReferenceDb.h"
 
 PoetryPage::PoetryPage(qinghe::PageHost& host) : m_host(host) {
     using namespace qinghe;
@@ -31,18 +36,23 @@ PoetryPage::PoetryPage(qinghe::PageHost& host) : m_host(host) {
     nameRow->addWidget(m_surname);
     m_birth->AddSexTo(nameRow);
     nameRow->addWidget(NewLabel(this, "名字"));
-    nameRow->addWidget(
-        NewFixedList(this, "CBXingshi5", {QStringLiteral("双字名"), QStringLiteral("单字名")}));
+    m_form = NewFixedList(this, "CBXingshi5", {QStringLiteral("双字名"), QStringLiteral("单字名")});
+    nameRow->addWidget(m_form);
     nameRow->addSpacing(8);
     m_birth->AddDateTo(nameRow);
     nameRow->addStretch(1);
 
     auto* optionRow = NewRow(column);
-    optionRow->addWidget(NewCheck(this, "CBSGBZ", "五行喜用", false));
+    m_wuxing = NewCheck(this, "CBSGBZ", "五行喜用", false);
+    optionRow->addWidget(m_wuxing);
     optionRow->addSpacing(8);
-    AddElementBoxes(this, optionRow, "第一字五行包括", 3);
+    m_elements[0] = AddElementBoxes(this, optionRow, "第一字五行包括", 3);
     optionRow->addSpacing(8);
-    AddElementBoxes(this, optionRow, "第二字五行包括", 4);
+    m_elements[1] = AddElementBoxes(this, optionRow, "第二字五行包括", 4);
+    optionRow->addSpacing(8);
+    // Drops names with a bad sense or sound, tongue-twisters and everyday words.
+    m_filter = NewCheck(this, "CBGuolv5", "过滤不雅名字", true);
+    optionRow->addWidget(m_filter);
     optionRow->addStretch(1);
 
     auto* buttonRow = NewRow(column);
@@ -66,8 +76,8 @@ PoetryPage::PoetryPage(qinghe::PageHost& host) : m_host(host) {
     poemColumn->setSpacing(4);
     auto* searchRow = NewRow(poemColumn);
     searchRow->addWidget(NewLabel(poems, "快速查找"));
-    auto* search = NewEdit(poems, "EditTiaojian", 10, 6);
-    searchRow->addWidget(search);
+    m_search = NewEdit(poems, "EditTiaojian", 10, 6);
+    searchRow->addWidget(m_search);
     auto* find = NewButton(poems, "RzBitBtn41", "查找");
     auto* all = NewButton(poems, "RzBitBtn42", "显示所有");
     searchRow->addWidget(find);
@@ -79,24 +89,25 @@ PoetryPage::PoetryPage(qinghe::PageHost& host) : m_host(host) {
     searchRow->addWidget(clear);
     auto* browser = new QHBoxLayout;
     browser->setSpacing(4);
-    auto* tree = new QTreeWidget(poems);
-    tree->setObjectName(QStringLiteral("TreeViewInit"));
-    tree->setHeaderHidden(true);
-    tree->setExpandsOnDoubleClick(false);
-    tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    auto* titles = new QTreeWidget(poems);
-    titles->setObjectName(QStringLiteral("RzTreeView1"));
-    titles->setHeaderHidden(true);
-    titles->setRootIsDecorated(false);
-    titles->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    titles->setSortingEnabled(true);
-    titles->sortByColumn(0, Qt::AscendingOrder);
-    const int treeWidth = tree->fontMetrics().horizontalAdvance(QString(9, QChar(0x4E2D)));
-    tree->setFixedWidth(treeWidth);
-    titles->setFixedWidth(treeWidth);
-    browser->addWidget(tree);
-    browser->addWidget(titles);
-    browser->addWidget(NewMemo(poems, "MemoSgnr", true), 1);
+    m_tree = new QTreeWidget(poems);
+    m_tree->setObjectName(QStringLiteral("TreeViewInit"));
+    m_tree->setHeaderHidden(true);
+    m_tree->setExpandsOnDoubleClick(false);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_titles = new QTreeWidget(poems);
+    m_titles->setObjectName(QStringLiteral("RzTreeView1"));
+    m_titles->setHeaderHidden(true);
+    m_titles->setRootIsDecorated(false);
+    m_titles->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_titles->setSortingEnabled(true);
+    m_titles->sortByColumn(0, Qt::AscendingOrder);
+    const int treeWidth = m_tree->fontMetrics().horizontalAdvance(QString(9, QChar(0x4E2D)));
+    m_tree->setFixedWidth(treeWidth);
+    m_titles->setFixedWidth(treeWidth);
+    browser->addWidget(m_tree);
+    browser->addWidget(m_titles);
+    m_poem = NewMemo(poems, "MemoSgnr", true);
+    browser->addWidget(m_poem, 1);
     poemColumn->addLayout(browser, 1);
     m_poemTabs->addTab(poems, QStringLiteral("诗词列表"));
 
@@ -104,7 +115,8 @@ PoetryPage::PoetryPage(qinghe::PageHost& host) : m_host(host) {
     m_chosenPoemsTab->setObjectName(QStringLiteral("RzTabSheet4"));
     auto* chosenColumn = new QVBoxLayout(m_chosenPoemsTab);
     chosenColumn->setContentsMargins(2, 2, 2, 2);
-    chosenColumn->addWidget(NewMemo(m_chosenPoemsTab, "MemoYixuan", false));
+    m_chosen = NewMemo(m_chosenPoemsTab, "MemoYixuan", false);
+    chosenColumn->addWidget(m_chosen);
     m_poemTabs->addTab(m_chosenPoemsTab, QStringLiteral("已选诗词"));
     middle->addWidget(m_poemTabs, 1);
 
@@ -115,13 +127,16 @@ PoetryPage::PoetryPage(qinghe::PageHost& host) : m_host(host) {
     middle->addWidget(m_lists.tabs);
     column->addLayout(middle, 1);
 
-    // The poem collection and poetry generation come later.
-    for (QWidget* w : {static_cast<QWidget*>(generate), static_cast<QWidget*>(refresh),
-                       static_cast<QWidget*>(find), static_cast<QWidget*>(all),
-                       static_cast<QWidget*>(add), static_cast<QWidget*>(clear)})
-        MarkNotBuiltYet(w);
-
-    OnExit(search, [this] { emit searchLeft(); });
+    OnExit(m_search, [this] { emit searchLeft(); });
+    connect(generate, &QPushButton::clicked, this, &PoetryPage::RzBitBtn33Click);
+    connect(refresh, &QPushButton::clicked, this, &PoetryPage::RzBitBtn32Click);
+    connect(all, &QPushButton::clicked, this, &PoetryPage::RzBitBtn32Click);
+    connect(find, &QPushButton::clicked, this, &PoetryPage::RzBitBtn41Click);
+    connect(add, &QPushButton::clicked, this, &PoetryPage::RzBitBtn40Click);
+    connect(clear, &QPushButton::clicked, this, &PoetryPage::RzBitBtn39Click);
+    connect(m_tree, &QTreeWidget::itemClicked, this, &PoetryPage::TreeViewInitClick);
+    connect(m_titles, &QTreeWidget::itemClicked, this, &PoetryPage::RzTreeView1Click);
+    connect(stop, &QPushButton::clicked, this, &PoetryPage::StopGeneration);
     connect(m_birth->sex, &QComboBox::activated, this, &PoetryPage::sexChanged);
     connect(stop, &QPushButton::clicked, this, &PoetryPage::stopRequested);
     connect(back, &QPushButton::clicked, this, &PoetryPage::namingPageRequested);
@@ -138,7 +153,124 @@ PoetryPage::PoetryPage(qinghe::PageHost& host) : m_host(host) {
 
 PoetryPage::~PoetryPage() = default;
 
+// ---- The poem browser ------------------------------------------------------------------
+
+void PoetryPage::LoadPoemTree(const QString& search) {
+    m_tree->clear();
+    try {
+        for (const qinghe::PoemDynasty& d : qinghe::LoadPoemTree(search.toStdString())) {
+            auto* dynasty = new QTreeWidgetItem(m_tree, {QString::fromStdString(d.name)});
+            dynasty->setData(0, Qt::UserRole, 0);
+            for (const qinghe::PoemAuthor& a : d.authors) {
+                auto* author = new QTreeWidgetItem(dynasty, {QString::fromStdString(a.name)});
+                author->setData(0, Qt::UserRole, a.number);
+            }
+        }
+    } catch (const qinghe::ReferenceDbError&) {
+        // A poem query that fails ends the action; what the tree holds stays.
+    }
+    m_titles->clear();
+    m_poem->clear();
+}
+
+void PoetryPage::RzBitBtn32Click() {
+    m_search->clear();
+    LoadPoemTree({});
+}
+
+void PoetryPage::RzBitBtn41Click() {
+    const QString search = m_search->text().trimmed();
+    if (!search.isEmpty()) LoadPoemTree(search);
+}
+
+void PoetryPage::TreeViewInitClick() {
+    QTreeWidgetItem* node = m_tree->currentItem();
+    if (node == nullptr) return;
+    node->setExpanded(true);
+    m_titles->clear();
+    try {
+        const int author = node->data(0, Qt::UserRole).toInt();
+        for (const qinghe::PoemTitle& t :
+             qinghe::PoemTitles(author, m_search->text().trimmed().toStdString())) {
+            auto* entry = new QTreeWidgetItem(m_titles, {QString::fromStdString(t.title)});
+            entry->setData(0, Qt::UserRole, t.number);
+        }
+    } catch (const qinghe::ReferenceDbError&) {
+    }
+    m_poem->clear();
+}
+
+void PoetryPage::RzTreeView1Click() {
+    const QTreeWidgetItem* entry = m_titles->currentItem();
+    if (entry == nullptr) return;
+    try {
+        m_poem->setPlainText(
+            QString::fromStdString(qinghe::PoemText(entry->data(0, Qt::UserRole).toInt())));
+    } catch (const qinghe::ReferenceDbError&) {
+    }
+}
+
+void PoetryPage::RzBitBtn40Click() {
+    const QString poem = m_poem->toPlainText().trimmed();
+    if (poem.isEmpty()) return;
+    if (!m_chosen->toPlainText().isEmpty()) m_chosen->appendPlainText(QString());
+    m_chosen->appendPlainText(poem);
+}
+
+void PoetryPage::RzBitBtn39Click() {
+    m_chosen->clear();
+}
+
+// ---- Naming from the chosen text -------------------------------------------------------
+
+void PoetryPage::RzBitBtn33Click() {
+    const QString surname = m_surname->text().trimmed();
+    if (surname.isEmpty()) {
+        qinghe::ShowInfo(QStringLiteral("姓不能为空!"));
+        m_surname->setFocus();
+        return;
+    }
+    const QString text = m_chosen->toPlainText();
+    if (text.trimmed().isEmpty()) {
+        qinghe::ShowInfo(QStringLiteral("没有选择诗词，请查看已选诗词!"));
+        return;
+    }
+    qinghe::PoetrySettings s;
+    s.surname = surname.toStdString();
+    s.boy = m_birth->sex->currentIndex() == 0;
+    s.twoCharGiven = m_form->currentIndex() == 0;
+    s.text = text.toStdString();
+    s.filterNames = m_filter->isChecked();
+    if (m_wuxing->isChecked()) {
+        std::string favoured = qinghe::FavouredElementsOf(m_elements, *m_birth);
+        s.elements = qinghe::PrepareElements(favoured, s.surname);
+    }
+    m_running = true;
+    QListWidget* names = m_lists.lists[0];
+    names->clear();
+    int found = 0;
+    try {
+        found = qinghe::RunPoetryGeneration(s, m_running, [&](const qinghe::GeneratedName& n) {
+            auto* item = new QListWidgetItem(QString::fromStdString(n.Text()), names);
+            const std::string given = n.name.substr(s.surname.size());
+            QStringList lines;
+            for (const std::string& line : qinghe::SourceLines(s.text, given))
+                lines << QString::fromStdString(line);
+            item->setToolTip(lines.join('\n'));
+            // "停止起名" takes effect during a long walk.
+            if (names->count() % 100 == 0) QCoreApplication::processEvents();
+        });
+    } catch (const qinghe::ReferenceDbError&) {
+        return;  // a failed or stopped query ends the generation without a word
+    }
+    if (found == 0 && m_running)
+        qinghe::ShowInfo(
+            QStringLiteral("提示：起名要符合多个条件，请添加更多诗词或文字内容方可起出更多名字！"),
+            QStringLiteral("起名提示"));
+}
+
 void PoetryPage::ShowPoemList() {
+    RzBitBtn32Click();
     m_poemTabs->setTabVisible(0, true);
     m_poemTabs->setCurrentIndex(0);
     m_poemTabs->setTabText(m_poemTabs->indexOf(m_chosenPoemsTab),

@@ -2,6 +2,7 @@
 // at layout, clipping and glyph coverage: qinghe-screenshots OUTDIR. Run it under Xvfb
 // (scripts/screenshots.sh) at 1× and with QT_SCALE_FACTOR=2.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,6 +13,8 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
 #include <cstdio>
 
 #include "app/ProgramStart.h"
@@ -88,6 +91,29 @@ int main(int argc, char** argv) {
     window.Naming()->SeedListDraws(1);
     window.findChild<QPushButton*>("RzBitBtn5")->click();
     ok &= Save(&window, QStringLiteral("%1/TabSheet1-list-%2.png").arg(dir, scale));
+
+    // The poetry page with a poem shown, two poems chosen and the names they give.
+    window.findChild<QToolButton*>("RzToolButton10")->click();
+    auto* tree = window.findChild<QTreeWidget*>("TreeViewInit");
+    auto* titles = window.findChild<QTreeWidget*>("RzTreeView1");
+    const auto pick = [&](QTreeWidget* list, const QString& text) {
+        const QList<QTreeWidgetItem*> found =
+            list->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+        if (found.isEmpty()) return;
+        list->setCurrentItem(found.first());
+        emit list->itemClicked(found.first(), 0);
+    };
+    for (const auto& [author, title] :
+         {std::pair{QStringLiteral("孟浩然"), QStringLiteral("春晓")},
+          std::pair{QStringLiteral("李白"), QStringLiteral("静夜思")}}) {
+        pick(tree, author);
+        pick(titles, title);
+        window.findChild<QPushButton*>("RzBitBtn40")->click();
+    }
+    window.findChild<QLineEdit*>("Xing5")->setText(QStringLiteral("李"));
+    window.findChild<QComboBox*>("CBsex5")->setCurrentIndex(1);
+    window.findChild<QPushButton*>("RzBitBtn33")->click();
+    ok &= Save(&window, QStringLiteral("%1/TabSheet6-names-%2.png").arg(dir, scale));
 
     QWidget* others[] = {new TFormHuangdao(&window), new TFRM_Date(&window),
                          new TFrm_NanNv(&window), new TFrmNameMain(&window)};

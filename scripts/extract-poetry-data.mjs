@@ -1,6 +1,6 @@
 // Writes data/poetry/poems.tsv, the poem collection of the poetry page, from the pinned npm
 // package `chinese-poetry` (MIT; the poems themselves are in the public domain): 诗经, 楚辞,
-// 唐诗三百首, 宋词三百首 and 千家诗. Texts are converted to simplified characters with
+// 唐诗三百首, 宋词三百首, 千家诗, 花间集, 南唐二主词, 曹操's and 纳兰性德's poems. Texts are converted to simplified characters with
 // OpenCC's traditional-to-simplified table (Debian's `opencc`), notes in brackets such as
 // "(明年 一作：年年)" are removed, and a poem already taken from an earlier book is not taken
 // again. Run through `make poetry-data`; the output is committed so a build needs no Node.js.
@@ -73,6 +73,25 @@ for (const kind of read("mengxue/qianjiashi.json").content)
       lines: p.paragraphs,
     });
   }
+
+// 花间集 and 南唐二主词 of the Five Dynasties; 温庭筠 and 皇甫松 of 花间集 wrote under the Tang.
+const tangPoetsOfHuajian = new Set(["温庭筠", "皇甫松"]);
+for (const juan of ["1", "2", "3", "4", "5", "6", "7", "8", "9", "x"])
+  for (const p of read(`wudaishici/huajianji/huajianji-${juan}-juan.json`))
+    poems.push({
+      dynasty: tangPoetsOfHuajian.has(p.author) ? "唐" : "五代",
+      author: p.author,
+      title: p.title || p.rhythmic,
+      lines: p.paragraphs,
+    });
+for (const p of read("wudaishici/nantang/poetrys.json"))
+  poems.push({ dynasty: "五代", author: p.author, title: p.title || p.rhythmic, lines: p.paragraphs });
+
+// 曹操's poems (Eastern Han) and 纳兰性德's (Qing).
+for (const p of read("caocaoshiji/caocao.json"))
+  poems.push({ dynasty: "汉", author: "曹操", title: p.title, lines: p.paragraphs });
+for (const p of read("nalanxingde/纳兰性德诗集.json"))
+  poems.push({ dynasty: "清", author: p.author, title: p.title, lines: p.para });
 
 // Simplified characters, without notes.
 const texts = [];

@@ -222,4 +222,17 @@ std::string CalendarZodiacSign(const CivilDate& date) {
     return date.day <= b.lastDay ? b.before : b.from;
 }
 
+CalendarCell CalendarCellOf(const CivilDate& date) {
+    CalendarCell cell{CalendarDayText(date), CalendarTextKind::LunarDay};
+    if (cell.text == "初一") cell = {CalendarMonthText(date), CalendarTextKind::LunarMonth};
+    // A Gregorian festival of at least two characters.
+    if (std::string f = CalendarSolarFestival(date.day, date); f.size() >= 6)
+        cell = {std::move(f), CalendarTextKind::SolarFestival};
+    if (std::string t = CalendarSolarTerm(date); !t.empty())
+        cell = {std::move(t), CalendarTextKind::SolarTerm};
+    if (std::string f = CalendarLunarFestival(date); !f.empty())
+        cell = {std::move(f), CalendarTextKind::LunarFestival};
+    return cell;
+}
+
 }  // namespace qinghe

@@ -41,4 +41,14 @@ std::string CalendarAnimalText(const CivilDate& date);
 // The western star sign of the date.
 std::string CalendarZodiacSign(const CivilDate& date);
 
+// What the calendar window writes under a day number, and why: a lunar festival wins over a
+// solar term, which wins over a Gregorian festival, which wins over the lunar month (on the
+// first day of a lunar month) or the lunar day.
+enum class CalendarTextKind { LunarDay, LunarMonth, SolarFestival, SolarTerm, LunarFestival };
+struct CalendarCell {
+    std::string text;
+    CalendarTextKind kind = CalendarTextKind::LunarDay;
+};
+CalendarCell CalendarCellOf(const CivilDate& date);
+
 }  // namespace qinghe

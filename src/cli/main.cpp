@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "base/Utf8.h"
+#include "calendar/DateCn.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/SolarAstronomy.h"
 #include "calendar/SolarTerms.h"
@@ -312,6 +313,28 @@ int Generate(const Args& args) {
     return 0;
 }
 
+// The calendar window's annotations of each day of a month: date, lunar code, the text under
+// the day number, the year's animal, the star sign and the solar term.
+int Calendar(const Args& args) {
+    if (args.size() != 1) throw UsageError{"calendar needs YYYY-MM"};
+    const std::string& text = args[0];
+    const std::size_t dash = text.find('-');
+    if (dash == std::string::npos) throw UsageError{"calendar needs YYYY-MM"};
+    const int year = IntegerArg(text.substr(0, dash), "YYYY");
+    const int month = IntegerArg(text.substr(dash + 1), "MM");
+    if (month < 1 || month > 12 || year < qinghe::kCalendarFirstYear ||
+        year > qinghe::kCalendarLastYear)
+        throw UsageError{"the calendar covers the months 1901-01 to 2050-12"};
+    for (int day = 1; day <= qinghe::DaysInMonth(year, month); ++day) {
+        const qinghe::CivilDate d{year, month, day};
+        std::printf("%s\t%d\t%s\t%s\t%s\t%s\n", qinghe::DateText(d).c_str(),
+                    qinghe::CalendarLunarCode(d), qinghe::CalendarCellOf(d).text.c_str(),
+                    qinghe::CalendarAnimalText(d).c_str(), qinghe::CalendarZodiacSign(d).c_str(),
+                    qinghe::CalendarSolarTerm(d).c_str());
+    }
+    return 0;
+}
+
 // A knowledge article by its code, or the built-in introduction without one.
 int Article(const Args& args) {
     if (args.size() > 1) throw UsageError{"article takes at most one CODE"};
@@ -345,6 +368,10 @@ const std::vector<Command>& Commands() {
          "generated names, one per line, in the order the window shows them; list and idiom "
          "modes: the rows of one page of the grid, tab-separated",
          Generate},
+        {"calendar", "calendar YYYY-MM",
+         "per day of a month: date, lunar code, the text the calendar window shows, animal, star "
+         "sign, solar term",
+         Calendar},
         {"poems", "poems [SEARCH]",
          "the poem tree for a search text (all poems without one): dynasty, author, title", Poems},
         {"article", "article [CODE]",

@@ -3,6 +3,8 @@
 // JQ table the build writes), and one evaluation of the sun's apparent longitude.
 #include <benchmark/benchmark.h>
 
+#include "BenchSupport.h"
+#include "calendar/Almanac.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/SolarAstronomy.h"
 
@@ -50,5 +52,16 @@ void SunApparentLongitude(benchmark::State& state) {
     }
 }
 BENCHMARK(SunApparentLongitude);
+
+}  // namespace
+
+namespace {
+
+// One look-up of the almanac window: checks, the query on huangdao, the nine lines.
+void AlmanacLookup(benchmark::State& state) {
+    bench::UseBuiltReferenceFiles();
+    for (auto _ : state) benchmark::DoNotOptimize(qinghe::AlmanacOf("2024", "02", "10"));
+}
+BENCHMARK(AlmanacLookup)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "base/Utf8.h"
+#include "calendar/Almanac.h"
 #include "calendar/DateCn.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/SolarAstronomy.h"
@@ -335,6 +336,24 @@ int Calendar(const Args& args) {
     return 0;
 }
 
+// The almanac window's entry of a day: the overview line, then the nine entry lines.
+int Almanac(const Args& args) {
+    if (args.size() != 1) throw UsageError{"almanac needs YYYY-MM-DD"};
+    const std::string& date = args[0];
+    const std::size_t a = date.find('-'), b = date.find('-', a == std::string::npos ? 0 : a + 1);
+    if (a == std::string::npos || b == std::string::npos)
+        throw UsageError{"almanac needs YYYY-MM-DD"};
+    const auto entry =
+        qinghe::AlmanacOf(date.substr(0, a), date.substr(a + 1, b - a - 1), date.substr(b + 1));
+    if (!entry) {
+        std::fprintf(stderr, "没有该日的黄历数据!\n");
+        return 1;
+    }
+    std::printf("%s\n", entry->overview.c_str());
+    for (const std::string& line : entry->lines) std::printf("%s\n", line.c_str());
+    return 0;
+}
+
 // A knowledge article by its code, or the built-in introduction without one.
 int Article(const Args& args) {
     if (args.size() > 1) throw UsageError{"article takes at most one CODE"};
@@ -368,6 +387,8 @@ const std::vector<Command>& Commands() {
          "generated names, one per line, in the order the window shows them; list and idiom "
          "modes: the rows of one page of the grid, tab-separated",
          Generate},
+        {"almanac", "almanac YYYY-MM-DD",
+         "the almanac window's overview line and entry lines of a day", Almanac},
         {"calendar", "calendar YYYY-MM",
          "per day of a month: date, lunar code, the text the calendar window shows, animal, star "
          "sign, solar term",

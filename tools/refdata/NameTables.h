@@ -26,5 +26,7 @@ void FillIdiomTable(BuildDb& db, const NameSources& sources);
 void FillArticleTable(BuildDb& db, const std::string& dataDir);
 // The poem collection (sg of TalBirth.dll), from data/poetry/poems.tsv.
 void FillPoemTable(BuildDb& db, const std::string& dataDir);
+// The almanac days (huangdao of TalBirth.dll), from the build's almanac.tsv; empty without it.
+void FillAlmanacTable(BuildDb& db, const std::string& almanacTsv);
 
 }  // namespace qinghe::refdata

@@ -1,5 +1,6 @@
-// qinghe-refdata OUTPUT_FOLDER DATA_FOLDER: builds the five reference files of the
-// program's folder from the project's curated data and the installed Unicode and OpenCC data.
+// qinghe-refdata OUTPUT_FOLDER DATA_FOLDER [ALMANAC_TSV]: builds the five reference files of
+// the program's folder from the project's curated data, the installed Unicode and OpenCC data
+// and the almanac days the build extracted (table huangdao stays empty without them).
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -15,11 +16,12 @@
 #include "refdata/Schema.h"
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: qinghe-refdata OUTPUT_FOLDER DATA_FOLDER\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: qinghe-refdata OUTPUT_FOLDER DATA_FOLDER [ALMANAC_TSV]\n");
         return 2;
     }
     const std::string folder = argv[1];
+    const std::string almanac = argc == 4 ? argv[3] : "";
     using namespace qinghe::refdata;
     const NameSources names{argv[2], "/usr/share/unicode", "/usr/share/opencc/s2t.json",
                             QINGHE_JIEBA_DICT};
@@ -34,6 +36,7 @@ int main(int argc, char** argv) {
         {qinghe::kDream, [&](BuildDb& db) { FillBoneWeightTables(db, names.dataDir); }},
         {qinghe::kTalBirth, [&](BuildDb& db) { FillArticleTable(db, names.dataDir); }},
         {qinghe::kTalBirth, [&](BuildDb& db) { FillPoemTable(db, names.dataDir); }},
+        {qinghe::kTalBirth, [&](BuildDb& db) { FillAlmanacTable(db, almanac); }},
     };
     try {
         std::filesystem::create_directories(folder);

@@ -48,6 +48,11 @@ int DayOfYear(const CivilDate& d) {
     return DaysFromCivil(d) - DaysFromCivil(d.year, 1, 1) + 1;
 }
 
+int Weekday(const CivilDate& d) {
+    // Serial day 0, 1970-01-01, was a Thursday.
+    return ((DaysFromCivil(d) % 7) + 11) % 7;
+}
+
 std::string DateText(const CivilDate& d) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);

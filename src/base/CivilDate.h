@@ -30,6 +30,9 @@ CivilDate CivilFromDays(int days);
 // Ordinal of a date in its year, 1 January = 1.
 int DayOfYear(const CivilDate& d);
 
+// Day of the week, 0 Sunday … 6 Saturday.
+int Weekday(const CivilDate& d);
+
 // "YYYY-MM-DD".
 std::string DateText(const CivilDate& d);
 

@@ -2,6 +2,8 @@
 // reduced to the ranges Chinese text uses.
 #include "base/Utf8.h"
 
+#include <charconv>
+
 namespace qinghe {
 
 char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
@@ -117,6 +119,13 @@ int DisplayWidth(std::string_view text) {
     int width = 0;
     for (std::size_t i = 0; i < text.size();) width += IsWide(DecodeUtf8(text, i)) ? 2 : 1;
     return width;
+}
+
+std::optional<int> ParseInt(std::string_view text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
 }
 
 }  // namespace qinghe

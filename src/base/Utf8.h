@@ -3,6 +3,7 @@
 // for ASCII), which every aligned report uses.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,5 +25,9 @@ std::string Trim(std::string_view text);
 
 // Display columns: 2 for East Asian wide and full-width characters, 1 otherwise.
 int DisplayWidth(std::string_view text);
+
+// A whole decimal number, "-" allowed in front, that fits an int; none for any other text
+// (blanks included: trim first where they are allowed).
+std::optional<int> ParseInt(std::string_view text);
 
 }  // namespace qinghe

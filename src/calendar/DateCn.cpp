@@ -3,6 +3,10 @@
 // by the window's own rules (festivals of ordinary months only, the term table's days).
 #include "calendar/DateCn.h"
 
+#include <algorithm>
+#include <mutex>
+#include <optional>
+
 #include "calendar/LunarCalendar.h"
 #include "calendar/SolarAstronomy.h"
 #include "calendar/SolarTerms.h"
@@ -13,11 +17,6 @@ namespace {
 
 constexpr const char* kMonthNames[13] = {"",   "正", "二", "三", "四", "五", "六",
                                          "七", "八", "九", "十", "冬", "腊"};
-
-// 0 Sunday … 6 Saturday; 1970-01-01 was a Thursday.
-int Weekday(const CivilDate& d) {
-    return ((DaysFromCivil(d) % 7) + 11) % 7;
-}
 
 std::array<std::uint8_t, 4> LunarEntry(int year) {
     const int jan1 = DaysFromCivil(year, 1, 1);
@@ -38,11 +37,30 @@ std::array<std::uint8_t, 4> LunarEntry(int year) {
     return e;
 }
 
-std::uint8_t TermEntry(int year, int month) {
-    const int n = 2 * (month - 1);  // 0 = 小寒, the first term of January
-    const int first = DateOf(astro::ExactSolarTermMoment(year, n)).day;
-    const int second = DateOf(astro::ExactSolarTermMoment(year, n + 1)).day;
-    return static_cast<std::uint8_t>(((15 - first) << 4) | (second - 15));
+using TermYear = std::array<std::uint8_t, 12>;
+
+TermYear TermEntries(int year) {
+    TermYear entries{};
+    for (int month = 1; month <= 12; ++month) {
+        const int n = 2 * (month - 1);  // 0 = 小寒, the first term of January
+        const int first = DateOf(astro::ExactSolarTermMoment(year, n)).day;
+        const int second = DateOf(astro::ExactSolarTermMoment(year, n + 1)).day;
+        entries[static_cast<std::size_t>(month - 1)] =
+            static_cast<std::uint8_t>(((15 - first) << 4) | (second - 15));
+    }
+    return entries;
+}
+
+// A year's twelve entries, computed at its first use: the exact moments of one year's terms
+// take about 1.5 ms, those of all 150 years 0.2 s, which the calendar window's first month
+// should not wait for.
+const TermYear& TermEntriesOf(int year) {
+    static std::mutex mutex;
+    static std::array<std::optional<TermYear>, 150> years;
+    std::lock_guard lock(mutex);
+    auto& entries = years[static_cast<std::size_t>(year - kCalendarFirstYear)];
+    if (!entries) entries = TermEntries(year);
+    return *entries;
 }
 
 bool InRange(const CivilDate& d) {
@@ -71,10 +89,10 @@ const std::array<std::array<std::uint8_t, 4>, 150>& CalendarLunarTable() {
 const std::array<std::uint8_t, 1800>& CalendarTermTable() {
     static const auto table = [] {
         std::array<std::uint8_t, 1800> t{};
-        for (int y = kCalendarFirstYear; y <= kCalendarLastYear; ++y)
-            for (int m = 1; m <= 12; ++m)
-                t[static_cast<std::size_t>((y - kCalendarFirstYear) * 12 + m - 1)] =
-                    TermEntry(y, m);
+        for (int y = kCalendarFirstYear; y <= kCalendarLastYear; ++y) {
+            const TermYear& entries = TermEntriesOf(y);
+            std::copy(entries.begin(), entries.end(), t.begin() + (y - kCalendarFirstYear) * 12);
+        }
         return t;
     }();
     return table;
@@ -149,8 +167,7 @@ std::string CalendarLunarFestival(const CivilDate& date) {
 
 std::string CalendarSolarTerm(const CivilDate& date) {
     if (!InRange(date)) return {};
-    const std::uint8_t b = CalendarTermTable()[static_cast<std::size_t>(
-        (date.year - kCalendarFirstYear) * 12 + date.month - 1)];
+    const std::uint8_t b = TermEntriesOf(date.year)[static_cast<std::size_t>(date.month - 1)];
     const int h = b >> 4, l = b & 0x0F;
     if (date.day <= 14 && date.day == 15 - h) return std::string(SolarTermName(2 * date.month - 2));
     if (date.day >= 15 && date.day == 15 + l) return std::string(SolarTermName(2 * date.month - 1));

@@ -215,8 +215,8 @@ void TFRM_Date::DrawMonth(const qinghe::CivilDate& date) {
         Colour(m_days[k], Qt::black);
         Colour(m_lunar[k], kLunarColour);
     }
-    // 0 Sunday … 6 Saturday; the 1st lies in cell w.
-    const int w = ((DaysFromCivil(date.year, date.month, 1) % 7) + 11) % 7 + 1;
+    // The 1st lies in cell w (Sunday-first weeks).
+    const int w = Weekday({date.year, date.month, 1}) + 1;
     const int n = DaysInMonth(date.year, date.month);
     for (int d = 1; d <= n; ++d) {
         const int k = w + d - 1;

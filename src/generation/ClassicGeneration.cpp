@@ -1,8 +1,6 @@
 // Classic-mode generation over tables `zh` and `word` of Redoviv.dll.
 #include "generation/ClassicGeneration.h"
 
-#include <charconv>
-
 #include "base/Utf8.h"
 #include "numerology/CharacterLookup.h"
 #include "refdata/ReferenceDb.h"
@@ -18,13 +16,6 @@ constexpr std::string_view kLineBreak = "\r\n";
 std::string Inner(std::string_view text) {
     const std::string quoted = SqlQuote(text);
     return quoted.substr(1, quoted.size() - 2);
-}
-
-std::optional<int> ParseInt(std::string_view text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
 }
 
 std::string FirstChars(std::string_view text, std::size_t count) {

@@ -44,19 +44,6 @@ constexpr std::string_view kTwoTwo =
     "zf > %d order by jxjx,zf desc)a,    word b,word c   where a.bh21 = b.bh and a.bh22 = c.bh   "
     "and b.aflag is null and c.aflag is null ";
 
-std::optional<int> IntegerOf(std::string_view text) {
-    const std::string t = Trim(text);
-    if (t.empty() || t.size() > 9) return std::nullopt;
-    int value = 0;
-    std::size_t i = t[0] == '-' ? 1 : 0;
-    if (i == t.size()) return std::nullopt;
-    for (; i < t.size(); ++i) {
-        if (t[i] < '0' || t[i] > '9') return std::nullopt;
-        value = value * 10 + (t[i] - '0');
-    }
-    return t[0] == '-' ? -value : value;
-}
-
 // Strokes, first traditional form, pinyin and element of one surname character.
 struct SurnameChar {
     int strokes = 0;
@@ -169,7 +156,7 @@ std::optional<ListResult> RunListGeneration(const ListSettings& s) {
         return std::nullopt;
     ListRun run;
     if (s.scoreFloorFromBox) {
-        const auto minScore = IntegerOf(s.minScoreText);
+        const auto minScore = ParseInt(Trim(s.minScoreText));
         if (!minScore)
             throw ConversionError("'" + Trim(s.minScoreText) + "' is not a valid integer value");
         run.ScoreFloor = *minScore - 1;
@@ -268,7 +255,7 @@ std::string ListHighScoreText(const GridRow& row) {
 }
 
 bool IsListHighScore(std::string_view thresholdText, const GridRow& row) {
-    const auto threshold = IntegerOf(thresholdText);
+    const auto threshold = ParseInt(Trim(thresholdText));
     if (!threshold)
         throw ConversionError("'" + Trim(thresholdText) + "' is not a valid integer value");
     return row.score >= *threshold;

@@ -296,9 +296,7 @@ void FormatDate(const DateTime& d, std::string_view fmt, std::string& out) {
                 break;
             case 'd':
                 if (run >= 3) {
-                    // 1970-01-01, serial day 0, was a Thursday.
-                    const int days = DaysFromCivil(d.year, d.month, d.day);
-                    const int wd = ((days % 7) + 11) % 7;
+                    const int wd = Weekday({d.year, d.month, d.day});
                     const char* name = kDays[wd];
                     if (run == 3)
                         out.append(name, 3);

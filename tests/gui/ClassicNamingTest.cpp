@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -14,6 +13,7 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include "CliLines.h"
 #include "app/TFrmIndex.h"
 #include "generation/NamingPage.h"
 #include "generation/TMythread.h"
@@ -30,12 +30,6 @@ class ClassicNamingTest : public QObject {
         QStringList items;
         for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
         return items;
-    }
-    static QStringList CliNames(const QStringList& args) {
-        QProcess cli;
-        cli.start(QStringLiteral(QINGHE_BIN_DIR "qinghe-cli"), args);
-        if (!cli.waitForFinished(60000) || cli.exitCode() != 0) return {"qinghe-cli failed"};
-        return QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     }
     static void Surname(TFrmIndex& w, const QString& s) {
         w.findChild<QLineEdit*>("Xing")->setText(s);
@@ -89,7 +83,7 @@ class ClassicNamingTest : public QObject {
         const QStringList names = Names(w);
         QVERIFY2(names.size() - atStop <= 205, qPrintable(QString::number(names.size() - atStop)));
         // The same names, in the same order, as the command line gives for the same input.
-        QCOMPARE(names, CliNames({"generate", QStringLiteral("张"), "--sex", QStringLiteral("男"),
+        QCOMPARE(names, CliLines({"generate", QStringLiteral("张"), "--sex", QStringLiteral("男"),
                                   "--form", QStringLiteral("双字名"), "--limit",
                                   QString::number(names.size())}));
         // The high-score list holds the names at or above 90, in their order, and only those.
@@ -189,7 +183,7 @@ class ClassicNamingTest : public QObject {
             runs[on] = Names(w);
             QStringList args{"generate", QStringLiteral("王"), "--combo", code->currentText()};
             if (!on) args << "--no-filter";
-            QCOMPARE(runs[on], CliNames(args));
+            QCOMPARE(runs[on], CliLines(args));
         }
         QVERIFY(runs[true].size() < runs[false].size());
     }
@@ -203,7 +197,7 @@ class ClassicNamingTest : public QObject {
         QStringList expected;
         for (int i = 1; i <= 5 && i < code->count(); ++i) {
             const QStringList names =
-                CliNames({"generate", QStringLiteral("张"), "--combo", code->itemText(i)});
+                CliLines({"generate", QStringLiteral("张"), "--combo", code->itemText(i)});
             if (names.size() > expected.size()) {
                 expected = names;
                 code->setCurrentIndex(i);

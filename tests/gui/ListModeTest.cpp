@@ -6,13 +6,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QtTest>
 
+#include "CliLines.h"
 #include "app/ShowInfo.h"
 #include "app/TFrmIndex.h"
 #include "generation/NamingPage.h"
@@ -20,12 +20,6 @@
 
 class ListModeTest : public QObject {
     Q_OBJECT
-    static QStringList CliRows(const QStringList& args) {
-        QProcess cli;
-        cli.start(QStringLiteral(QINGHE_BIN_DIR "qinghe-cli"), args);
-        if (!cli.waitForFinished(60000) || cli.exitCode() != 0) return {"qinghe-cli failed"};
-        return QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    }
     static QStringList GridRows(TFrmIndex& w) {
         auto* grid = w.findChild<QTableWidget*>("RzStringGrid1");
         QStringList rows;
@@ -77,7 +71,7 @@ class ListModeTest : public QObject {
         QVERIFY(run != nullptr);
         QVERIFY(run->ResultCount > 1000);
         QCOMPARE(GridRows(w),
-                 CliRows({"generate", QStringLiteral("张"), "--mode", "list", "--seed", "5"}));
+                 CliLines({"generate", QStringLiteral("张"), "--mode", "list", "--seed", "5"}));
         QCOMPARE(w.findChild<QComboBox*>("CBName")->count(), 500);
         // Every shown name scores 70 or more: all are copied, without "分".
         auto* high = w.findChild<QListWidget*>("ListBox1");
@@ -85,8 +79,8 @@ class ListModeTest : public QObject {
         QVERIFY(high->item(0)->text().contains(QRegularExpression("^张..\\(\\d+\\)$")));
         QVERIFY(More(w)->isEnabled());
         More(w)->click();
-        QCOMPARE(GridRows(w), CliRows({"generate", QStringLiteral("张"), "--mode", "list", "--seed",
-                                       "5", "--page", "2"}));
+        QCOMPARE(GridRows(w), CliLines({"generate", QStringLiteral("张"), "--mode", "list",
+                                        "--seed", "5", "--page", "2"}));
         QCOMPARE(run->ShownCount, 1000);
     }
 
@@ -99,8 +93,8 @@ class ListModeTest : public QObject {
         const qinghe::ListRun* run = w.Naming()->ListRun();
         QVERIFY(run != nullptr && run->ResultCount > 0 && run->ResultCount < 500);
         QCOMPARE(GridRows(w).size(), run->ResultCount);
-        QCOMPARE(GridRows(w), CliRows({"generate", QStringLiteral("张"), "--mode", "list", "--form",
-                                       QStringLiteral("单字名")}));
+        QCOMPARE(GridRows(w), CliLines({"generate", QStringLiteral("张"), "--mode", "list",
+                                        "--form", QStringLiteral("单字名")}));
         QVERIFY(!More(w)->isEnabled());
     }
 
@@ -113,7 +107,7 @@ class ListModeTest : public QObject {
         w.findChild<QPushButton*>("RzBitBtn5")->click();
         QVERIFY(m_shown.isEmpty());
         QCOMPARE(GridRows(w),
-                 CliRows({"generate", QStringLiteral("李"), "--mode", "idiom", "--seed", "5"}));
+                 CliLines({"generate", QStringLiteral("李"), "--mode", "idiom", "--seed", "5"}));
     }
 
     void NoNameAndFailuresSaySo() {
